@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pelmar {
+
+class Jogo;
+
+// Announcements, sounds and the spoken truco: the table's voice.
+class Anuncios {
+public:
+    explicit Anuncios(Jogo& jogo) : j_(jogo) {}
+
+    void TOCA_SOM(std::string_view chave, int espera);
+    void FALA(std::string_view texto, std::string_view chave);
+    void GRITA_TRUCO(int jogador, int valor);
+    // A random line of a text file of the working folder; the last line is never drawn.
+    std::string SORTEIA_LINHA(std::string_view arquivo);
+
+    int QTE_TRUCOS_3 = 0;
+    int QTE_TRUCOS_6 = 0;
+    int QTE_TRUCOS_9 = 0;
+    int QTE_TRUCOS_12 = 0;
+
+private:
+    Jogo& j_;
+};
+
+}  // namespace pelmar

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pelmar {
+
+struct DecisaoJogada {
+    int slot = 0;
+    bool trucar = false;
+    bool encobrir = false;
+    int regra = 0;  // the brain rule that decided, 0 for none
+};
+
+// What the computer decides: which card, whether to call, accept or play a hand of eleven.
+// The engine runs the protocol around each answer; the reasoning lives behind this interface.
+class Decisoes {
+public:
+    virtual ~Decisoes() = default;
+
+    virtual DecisaoJogada DECIDE_JOGADA(int jogador) = 0;
+    // An opponent's call at this stake; forcar is the card decision's truco wish.
+    virtual bool computadorQuerTrucar(int jogador, int valor, bool forcar) = 0;
+    // The computer side's answer to a call of the user's side at this stake.
+    virtual bool computadorAceita(int valor) = 0;
+    virtual bool computadorJogaMaoDeOnze() = 0;
+    // The user's side's hand of eleven when the computer answers for the user (demo mode).
+    virtual bool parceiroJogaMaoDeOnze() = 0;
+
+    // The foot keeps its card back in the last trick; may change the wishes.
+    virtual bool GUARDA_CARTA(int /*jogador*/, bool& /*trucar*/, bool& /*encobrir*/) { return false; }
+    virtual int tempoDePensarMs(int /*jogador*/) { return 0; }
+    // The rule-use figures printed beside a computer seat's play in the history.
+    virtual std::string estatisticaDeRegras(int /*jogador*/) { return {}; }
+};
+
+// Where the engine reports to statistics and learning. Every call is optional.
+class Ganchos {
+public:
+    virtual ~Ganchos() = default;
+
+    // A card put down (slot, covered) or a truco of the user's side (valor 3..12).
+    virtual void APRENDE_REGRA(int /*jogador*/, int /*slot*/, int /*valor*/, bool /*encoberta*/) {}
+    // lado 1 is the computer's side, 2 the user's.
+    virtual void maoGanha(int /*lado*/, int /*valorDaMao*/) {}
+    virtual void bonus(std::string_view /*rotulo*/, int /*lado*/, int /*base*/) {}
+    virtual void partidaGanha(int /*lado*/, int /*pontosVencedor*/, int /*pontosPerdedor*/) {}
+    virtual void boiGanho(int /*lado*/) {}
+    virtual void MOSTRA_ESTATISTICAS() {}
+};
+
+}  // namespace pelmar

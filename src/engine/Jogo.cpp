@@ -1,0 +1,51 @@
+#include "engine/Jogo.h"
+
+namespace pelmar {
+
+Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, Decisoes& decisoes_, PastaTrabalho pasta_)
+    : plataforma(plataforma_),
+      tela(tela_),
+      decisoes(decisoes_),
+      pasta(std::move(pasta_)),
+      historico(estado),
+      pausa(plataforma_, estado, chaves),
+      anuncios(*this),
+      animacoes(*this),
+      distribuicao(*this),
+      fechamento(*this),
+      rodadas(*this),
+      truco(*this),
+      placar(*this),
+      turnos(*this) {
+    estado.PARAR = true;
+    baralho.INICIA_BARALHO();
+    distribuicao.NOVA_MAO_MESA();
+}
+
+std::string Jogo::rotulo(int jogador, int slot) const {
+    if (jogador < 1 || jogador > 4) return {};
+    const SlotCarta& c = estado.JOGADORES[jogador].CARTAS[slot];
+    return ROTULO_CARTA(baralho, c.CARTA, c.FORCA);
+}
+
+void Jogo::gravaDebug() {
+    if (auto erro = debug.GRAVA_DEBUG(false, pasta, baralho, estado)) tela.mostraErro(*erro);
+}
+
+void Jogo::carregaDebug() {
+    chaves.MODO_DEBUG = true;
+    mesa["DEBUG"].visivel = true;
+    const ResultadoCargaDebug carga = debug.CARREGA_DEBUG(pasta, baralho, estado);
+    for (const std::string& nome : carga.nomesDesconhecidos)
+        log(0, "DEBUG.TXT: CARTA DESCONHECIDA '" + nome + "' CARREGADA COMO " + baralho[1].NOME);
+    if (carga.erro) {
+        log(0, "DEBUG.TXT: " + *carga.erro);
+        tela.mostraErro(*carga.erro);
+    }
+    // Only a whole, valid preset may drive the deals: a partial one would deal empty cards.
+    if (!carga.erro && carga.cartasCarregadas) debug.DEBUG_DISTRIBUICAO = true;
+    if (estado.JOGO_EM_ANDAMENTO) placarCarregado = std::make_pair(estado.PONTOS_JOG, estado.PONTOS_COM);
+    estado.ESTADO_TRUCO = 17;
+}
+
+}  // namespace pelmar

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "engine/Anuncios.h"
+#include "engine/Animacoes.h"
+#include "engine/Cartas.h"
+#include "engine/Decisoes.h"
+#include "engine/Distribuicao.h"
+#include "engine/Estado.h"
+#include "engine/Fechamento.h"
+#include "engine/ModeloMesa.h"
+#include "engine/Pausa.h"
+#include "engine/Placar.h"
+#include "engine/Plataforma.h"
+#include "engine/Rodadas.h"
+#include "engine/Tela.h"
+#include "engine/Truco.h"
+#include "engine/Turnos.h"
+#include "records/DebugMesa.h"
+#include "records/Estatisticas.h"
+#include "records/Historico.h"
+#include "records/PastaTrabalho.h"
+#include "records/Preferencias.h"
+
+namespace pelmar {
+
+// The one object that owns a game: state, preferences, records and the engine's parts, with
+// references to the two ports and to the decisions. Tests build a fresh one per case.
+class Jogo {
+public:
+    Jogo(Plataforma& plataforma, Tela& tela, Decisoes& decisoes, PastaTrabalho pasta);
+    Jogo(const Jogo&) = delete;
+    Jogo& operator=(const Jogo&) = delete;
+
+    Plataforma& plataforma;
+    Tela& tela;
+    Decisoes& decisoes;
+    PastaTrabalho pasta;
+
+    EstadoJogo estado;
+    ChavesDaSessao chaves;
+    Preferencias prefs;
+    Estatisticas estatisticas;
+    Baralho baralho;
+    ModeloMesa mesa;
+    Historico historico;
+    DebugMesa debug;
+
+    Pausa pausa;
+    Anuncios anuncios;
+    Animacoes animacoes;
+    Distribuicao distribuicao;
+    Fechamento fechamento;
+    Rodadas rodadas;
+    Truco truco;
+    Placar placar;
+    Turnos turnos;
+
+    void usaGanchos(Ganchos* ganchos) { ganchos_ = ganchos ? ganchos : &semGanchos_; }
+    Ganchos& ganchos() { return *ganchos_; }
+
+    // Shorthands for what every part uses.
+    void log(int nivel, std::string_view texto) { historico.ESCREVE_HISTORICO(nivel, texto); }
+    void Wait(int ms) { pausa.Wait(ms); }
+    bool Chance(int n) { return pausa.Chance(n); }
+    int random(int n) { return pausa.random(n); }
+    ModoBaralho modo() const { return prefs.modoBaralho(); }
+    int forca(int carta) const { return FORCA_CARTA(baralho, carta, estado.VIRA, modo()); }
+    std::string rotulo(int jogador, int slot) const;
+
+    // "Gravar DEBUG.TXT" and "Carregar DEBUG.TXT".
+    void gravaDebug();
+    void carregaDebug();
+    // Scores loaded from a snapshot stand once the hand it aborted is settled.
+    std::optional<std::pair<int, int>> placarCarregado;
+    bool erroDeSnapshotMostrado = false;
+
+private:
+    Ganchos semGanchos_;
+    Ganchos* ganchos_ = &semGanchos_;
+};
+
+}  // namespace pelmar

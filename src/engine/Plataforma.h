@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+namespace pelmar {
+
+struct DataHora {
+    int dia = 1, mes = 1, ano = 2000;
+    int hora = 0, minuto = 0, segundo = 0;
+};
+
+// Time, randomness and timers: everything that differs between the desktop and a headless run.
+class Plataforma {
+public:
+    using IdTimer = int;
+
+    virtual ~Plataforma() = default;
+
+    // Serve pending events once: due timers, clicks, menu commands.
+    virtual void processaEventos() = 0;
+    virtual void dorme(int ms) = 0;
+    virtual long long agoraMs() const = 0;
+    virtual DataHora dataHora() const = 0;
+    // 0..n-1; 0 when n <= 0.
+    virtual int aleatorio(int n) = 0;
+
+    // A repeating timer that fires while events are processed. A timer never fires again
+    // while its own callback is still running.
+    virtual IdTimer criaTimer(int intervaloMs, std::function<void()> aoDisparar) = 0;
+    virtual void ativaTimer(IdTimer timer, bool ativo) = 0;
+    virtual void mudaIntervalo(IdTimer timer, int intervaloMs) = 0;
+    virtual bool timerAtivo(IdTimer timer) const = 0;
+};
+
+}  // namespace pelmar

@@ -1,0 +1,243 @@
+#include "engine/Turnos.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/Jogo.h"
+
+namespace pelmar {
+
+namespace {
+
+std::string doisDigitos(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+}  // namespace
+
+Turnos::Turnos(Jogo& jogo) : j_(jogo) {
+    TEMPO_JOGADORES = j_.plataforma.criaTimer(100, [this] { tickJogadores(); });
+    j_.plataforma.ativaTimer(TEMPO_JOGADORES, true);
+    PISCA = j_.plataforma.criaTimer(500, [this] { tickPisca(); });
+}
+
+bool Turnos::jogaSozinho(int jogador) const {
+    if (jogador == 2 || jogador == 4) return true;
+    if (jogador == 1) return j_.prefs.J1_JOGA_SOZINHO;
+    return j_.prefs.J3_JOGA_SOZINHO;
+}
+
+void Turnos::mudaRapido(bool rapido) {
+    j_.chaves.SEM_ESPERA = rapido;
+    j_.plataforma.mudaIntervalo(TEMPO_JOGADORES, rapido ? 1 : 100);
+}
+
+void Turnos::ESPERA_JOGADOR(int posicao) {
+    EstadoJogo& e = j_.estado;
+    j_.log(3, "** ESPERA JOGADOR JOG_" + std::to_string(posicao));
+    Controle& escondida = j_.mesa["ESCONDIDA"];
+    escondida.visivel = true;
+    escondida.habilitado = true;
+    if (!j_.prefs.ENCOBRIR_QUALQUER_RODADA && (e.MAO_DE_ONZE || e.RODADA == 1)) {
+        escondida.visivel = false;
+        escondida.habilitado = false;
+        escondida.marcado = false;
+    }
+    for (auto& jogador : e.JOGADORES) {
+        jogador.PODE_JOGAR = false;
+        jogador.OCUPADO = false;
+    }
+    int p = 0;
+    for (int q = 1; q <= 4; ++q)
+        if (e.JOGADORES[q].ORDEM == posicao) p = q;
+    if (p == 0) return;
+    e.JOGADOR_DA_VEZ = p;
+    if (jogaSozinho(p)) escondida.visivel = false;  // stays enabled: the seat's cover wish goes into it
+    e.JOGADORES[p].PODE_JOGAR = true;
+    j_.plataforma.ativaTimer(PISCA, true);
+    while (e.JOGADORES[p].PODE_JOGAR && !e.PARAR) {
+        if (e.ESTADO_TRUCO == 17 || e.ESTADO_TRUCO == 18 || e.ESTADO_TRUCO == 19) {
+            e.JOGADORES[p].PODE_JOGAR = false;
+            break;
+        }
+        j_.Wait(10);
+    }
+    j_.plataforma.ativaTimer(PISCA, false);
+}
+
+void Turnos::antesDoUsuario() {
+    j_.mesa["FUGIR"].visivel = true;
+    j_.mesa["ESCONDIDA"].visivel = true;
+    j_.truco.ATUALIZA_TRUCO();
+    j_.truco.refrescaBotoes();
+    j_.chaves.SUGESTAO_PENDENTE = true;
+}
+
+void Turnos::antesDoParceiro() {
+    j_.mesa["FUGIR"].visivel = true;
+    j_.mesa["ESCONDIDA"].visivel = true;
+    j_.truco.ATUALIZA_TRUCO();
+    j_.truco.refrescaBotoes();
+}
+
+void Turnos::depoisDoUsuario() {
+    j_.truco.escondeBotoes();
+    for (const char* nome : {"ESCONDIDA", "FUGIR", "strNR_REGRA", "imgSUJESTAO_1", "imgSUJESTAO_2", "imgSUJESTAO_3",
+                             "imgSUJESTAO_TRUCAR", "imgSUJESTAO_ENCOBRIR"})
+        j_.mesa[nome].visivel = false;
+}
+
+void Turnos::depoisDoParceiro() {
+    for (const char* nome : {"DECISAO_TRUCO", "DECISAO_CARTA", "DESCISAO_JOGAR"}) j_.mesa[nome].texto.clear();
+    j_.chaves.J3_PAUSADO = false;
+    j_.mesa["PAUSAR_JOG_3"].marcado = false;
+    j_.truco.escondeBotoes();
+}
+
+void Turnos::tickJogadores() {
+    const EstadoJogo& e = j_.estado;
+    if (e.JOGADORES[2].PODE_JOGAR) COMPUTADOR_JOGA(2);
+    if (e.JOGADORES[4].PODE_JOGAR) COMPUTADOR_JOGA(4);
+    if (j_.prefs.J3_JOGA_SOZINHO && e.JOGADORES[3].PODE_JOGAR && !j_.chaves.J3_PAUSADO) PARCEIRO_JOGA(3);
+    if (j_.prefs.J1_JOGA_SOZINHO && e.JOGADORES[1].PODE_JOGAR) PARCEIRO_JOGA(1);
+}
+
+void Turnos::COMPUTADOR_JOGA(int jogador) {
+    RegistroJogador& r = j_.estado.JOGADORES[jogador];
+    if (r.OCUPADO) return;
+    r.OCUPADO = true;
+    j_.Wait(j_.decisoes.tempoDePensarMs(jogador));
+    DecisaoJogada d = j_.decisoes.DECIDE_JOGADA(jogador);
+    if (j_.estado.MAO_DE_ONZE) d.trucar = false;
+    if (j_.decisoes.GUARDA_CARTA(jogador, d.trucar, d.encobrir)) {
+        j_.anuncios.FALA("Guardei!", "");
+    } else {
+        for (int valor : {3, 6, 9, 12}) j_.truco.TRUCA(valor, d.trucar);
+    }
+    Controle& escondida = j_.mesa["ESCONDIDA"];
+    if (escondida.habilitado) escondida.marcado = d.encobrir;
+    j_.Wait(1);
+    if (!j_.Chance(j_.prefs.DIFICULDADE * 10)) j_.Wait(j_.random(1000) + 1);
+    j_.rodadas.JOGA_CARTA(jogador, d.slot);
+}
+
+void Turnos::PARCEIRO_JOGA(int jogador) {
+    EstadoJogo& e = j_.estado;
+    RegistroJogador& r = e.JOGADORES[jogador];
+    if (r.OCUPADO) return;
+    r.OCUPADO = true;
+    if (jogador != 1) j_.Wait(j_.decisoes.tempoDePensarMs(jogador));
+    DecisaoJogada d = j_.decisoes.DECIDE_JOGADA(jogador);
+    Controle& permissao = j_.mesa["CK_VOU_TRUCAR"];
+    permissao.visivel = false;
+    permissao.habilitado = false;
+    permissao.marcado = false;
+    j_.decisoes.GUARDA_CARTA(jogador, d.trucar, d.encobrir);
+    if (e.MAO_DE_ONZE) d.trucar = false;
+    if (d.trucar) {
+        switch (e.PODE_TRUCAR) {
+            case 72: j_.truco.PEDE_TRUCO(3, 12); break;
+            case 68: j_.truco.PEDE_TRUCO(3, 9); break;
+            case 66: j_.truco.PEDE_TRUCO(3, 6); break;
+            case 65: j_.truco.PEDE_TRUCO(3, 3); break;
+            default: break;
+        }
+    }
+    Controle& escondida = j_.mesa["ESCONDIDA"];
+    if (escondida.habilitado) escondida.marcado = d.encobrir;
+    j_.rodadas.JOGA_CARTA(jogador, d.slot);
+}
+
+void Turnos::tickPisca() {
+    ModeloMesa& m = j_.mesa;
+    if (j_.estado.JOGADORES[1].PODE_JOGAR) {
+        m["LOGOTIPO_1"].visivel = !m["LOGOTIPO_1"].visivel;
+        m["LOGOTIPO_0"].visivel = !m["LOGOTIPO_0"].visivel;
+    }
+    if (j_.chaves.J3_PAUSADO) j_.animacoes.chacoalha(m["IMG_JOGADOR_3"]);
+    Controle& info = m["TfTRUCO_INFO"];
+    if (info.contador >= 0) {
+        --info.contador;
+        if (info.contador < 1) info.visivel = false;
+    }
+}
+
+void Turnos::NOVO_JOGO() {
+    EstadoJogo& e = j_.estado;
+    e.PARAR = false;
+    j_.mesa["INICIO"].visivel = false;
+    if (e.JOGO_EM_ANDAMENTO) {
+        j_.tela.caixaMensagem(
+            "BUG !!!",
+            "Desculpe mas o jogo está com um problema que ainda não consegui resolver \nquando existem varios "
+            "reinicio de partida, para uma nova partida saia do jogo !!!\n\nRoubas os pontos e ate pode travar o "
+            "computar\nAcontece umas loucuras !!!");
+        return;
+    }
+    j_.Wait(500);
+    const int pro = j_.estatisticas.BOIS_PRO;
+    const int contra = j_.estatisticas.BOIS_CONTRA;
+    const int taxa = pro + contra == 0 ? 0 : static_cast<int>(std::lround(100.0 * pro / (pro + contra)));
+    j_.anuncios.FALA("Boa Partida! " + std::to_string(pro) + " x " + std::to_string(contra) + " Bois (" +
+                         std::to_string(pro - contra) + ") " + std::to_string(taxa) + "% ",
+                     "PERSONAL_ADD_1");
+    for (int i = 1; i <= 6; ++i) {
+        j_.mesa["BT_ROUBAR_" + std::to_string(i)].visivel = true;
+        j_.mesa["BT_VER_CARTA_" + std::to_string(i)].visivel = true;
+    }
+    LACO_PARTIDAS();
+    e.PARAR = true;
+}
+
+void Turnos::PARAR_JOGO() {
+    j_.mesa["TRUCO3"].visivel = false;
+    j_.rodadas.RECOLHE_CARTAS(2);
+    j_.Wait(50);
+    j_.estado.PARAR = true;
+    j_.distribuicao.NOVA_MAO_MESA();
+    j_.Wait(50);
+    j_.mesa["INICIO"].visivel = true;
+}
+
+void Turnos::LACO_PARTIDAS() {
+    EstadoJogo& e = j_.estado;
+    const Estatisticas& s = j_.estatisticas;
+    const DataHora d = j_.plataforma.dataHora();
+    const std::string linha = "===============================";
+    j_.historico.LIMPA_HISTORICO();
+    j_.log(0, linha);
+    j_.log(0, "INICIO DO JOGO AS " + doisDigitos(d.dia) + "/" + doisDigitos(d.mes) + "/" + std::to_string(d.ano));
+    j_.log(0, linha);
+    j_.log(0, "      BOIS PRO/CONTRA : " + std::to_string(s.BOIS_PRO) + "/" + std::to_string(s.BOIS_CONTRA));
+    j_.log(0, "             PARTIDAS : " + std::to_string(s.PARTIDAS));
+    j_.log(0, "              RODADAS : " + std::to_string(s.RODADAS));
+    j_.log(0, "    VITORIAS/DERROTAS : " + std::to_string(s.VITORIAS) + "/" + std::to_string(s.DERROTAS));
+    j_.log(0, "   RODADAS PRO/CONTRA : " + std::to_string(s.RODADAS_PRO) + "/" + std::to_string(s.RODADAS_CONTRA));
+    j_.log(0, "    PONTOS PRO/CONTRA : " + std::to_string(s.PONTOS_PRO) + "/" + std::to_string(s.PONTOS_CONTRA));
+    j_.log(0, linha);
+    if (e.JOGO_EM_ANDAMENTO) return;
+    e.JOGO_EM_ANDAMENTO = true;
+    e.PARAR = false;
+    e.PONTOS_COM = e.PONTOS_JOG = 0;
+    e.PARTIDAS_JOG = e.PARTIDAS_COM = 0;
+    while (!e.PARAR) jogaUmaMao();
+    e.JOGO_EM_ANDAMENTO = false;
+}
+
+void Turnos::jogaUmaMao() {
+    EstadoJogo& e = j_.estado;
+    e.DISTRIBUIDOR = e.DISTRIBUIDOR % 4 + 1;
+    e.JOGADOR_MAO = e.DISTRIBUIDOR % 4 + 1;
+    e.GANHADOR_RODADA = e.JOGADOR_MAO;
+    const DataHora d = j_.plataforma.dataHora();
+    j_.log(0, "--------- INICIO DA MÃO | " + doisDigitos(d.dia) + "/" + doisDigitos(d.mes) + "/" +
+                  std::to_string(d.ano) + " " + doisDigitos(d.hora) + ":" + doisDigitos(d.minuto) + ":" +
+                  doisDigitos(d.segundo));
+    j_.log(0, "DIFICULDADE=" + std::to_string(j_.prefs.DIFICULDADE));
+    j_.log(0, std::to_string(j_.estatisticas.PONTUACAO_PARCIAL) + "/" + std::to_string(j_.estatisticas.PONTUACAO_TOTAL) +
+                  "/" + std::to_string(j_.estatisticas.RECORDE));
+    j_.rodadas.JOGA_MAO();
+    e.RODADA = 0;
+    e.JOGADOR_DA_VEZ = 0;
+    if (!e.PARAR) j_.placar.FIM_PARTIDA();
+}
+
+}  // namespace pelmar

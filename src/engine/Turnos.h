@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/Plataforma.h"
+
+namespace pelmar {
+
+class Jogo;
+
+// The table driver: whose card is awaited, the players' timer, the match loop.
+class Turnos {
+public:
+    explicit Turnos(Jogo& jogo);
+
+    void ESPERA_JOGADOR(int posicao);
+    void antesDoUsuario();
+    void antesDoParceiro();
+    void depoisDoUsuario();
+    void depoisDoParceiro();
+
+    void COMPUTADOR_JOGA(int jogador);
+    void PARCEIRO_JOGA(int jogador);
+    void tickJogadores();
+    void tickPisca();
+
+    void NOVO_JOGO();
+    void PARAR_JOGO();
+    void LACO_PARTIDAS();
+    // One pass of the match loop: the next dealer, one hand, the end-of-hand checks.
+    void jogaUmaMao();
+
+    // Every wait returns at once and the players act on a 1 ms timer.
+    void mudaRapido(bool rapido);
+    bool jogaSozinho(int jogador) const;
+
+    Plataforma::IdTimer TEMPO_JOGADORES = -1;
+    Plataforma::IdTimer PISCA = -1;
+
+private:
+    Jogo& j_;
+};
+
+}  // namespace pelmar

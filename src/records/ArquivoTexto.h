@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelmar {
+
+// Files made by older versions, or edited on Windows, are Windows-1252 with CR LF; a file that is
+// valid UTF-8 as a whole is taken as UTF-8 (a leading byte order mark is dropped). Lines come
+// back in UTF-8 without their line ends. nullopt when the file cannot be opened or read.
+std::optional<std::vector<std::string>> leLinhasTexto(const std::filesystem::path& arquivo);
+
+// Writes the UTF-8 lines as Windows-1252, each ended by CR LF. The old file is only replaced once
+// the new contents are complete on disk. Returns the error message, nullopt on success.
+std::optional<std::string> gravaLinhasTexto(const std::filesystem::path& arquivo,
+                                            const std::vector<std::string>& linhas);
+
+std::string utf8DeWindows1252(std::string_view texto);
+// Characters without a Windows-1252 byte, and bytes that are not UTF-8, become '?'.
+std::string windows1252DeUtf8(std::string_view utf8);
+
+bool ehUtf8Valido(std::string_view texto);
+
+// Characters, not bytes.
+std::size_t comprimentoUtf8(std::string_view utf8);
+// Pad with blanks up to the width in characters; longer texts are kept whole, as printf does.
+std::string alinhaDireita(std::string_view utf8, std::size_t largura);
+std::string alinhaEsquerda(std::string_view utf8, std::size_t largura);
+
+}  // namespace pelmar

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/Estado.h"
+#include "records/PastaTrabalho.h"
+
+namespace pelmar {
+
+// The game history log: one line per event, prefixed with the state of the hand at that moment.
+class Historico {
+public:
+    explicit Historico(const EstadoJogo& estado);
+
+    bool HISTORICO_ATIVO = true;
+    int NIVEL_HISTORICO = 0;
+    int NR_LINHA_HISTORICO = 0;
+
+    // Told of each line as it is added (the log window listens here).
+    std::function<void(const std::string&)> aoEscrever;
+
+    const std::vector<std::string>& linhas() const;
+
+    void ESCREVE_HISTORICO(int nivel, std::string_view texto);
+    // Numbering goes on across a clear, so lines stay unique within a run.
+    void LIMPA_HISTORICO();
+
+    // Keeps the previous run's log as P-HISTORICO_OLD.TXT and writes P-HISTORICO_NEW.TXT.
+    std::optional<std::string> SALVA_HISTORICO(const PastaTrabalho& pasta) const;
+    std::optional<std::string> SALVA_HISTORICO_ERRO(const PastaTrabalho& pasta) const;
+
+private:
+    const EstadoJogo& estado_;
+    std::vector<std::string> linhas_;
+};
+
+}  // namespace pelmar
