@@ -19,6 +19,12 @@ Turnos::Turnos(Jogo& jogo) : j_(jogo) {
     PISCA = j_.plataforma.criaTimer(500, [this] { tickPisca(); });
 }
 
+Turnos::~Turnos() {
+    // The platform outlives the game; its timers must not call into a game that is gone.
+    j_.plataforma.ativaTimer(TEMPO_JOGADORES, false);
+    j_.plataforma.ativaTimer(PISCA, false);
+}
+
 bool Turnos::jogaSozinho(int jogador) const {
     if (jogador == 2 || jogador == 4) return true;
     if (jogador == 1) return j_.prefs.J1_JOGA_SOZINHO;

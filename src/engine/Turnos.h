@@ -10,6 +10,9 @@ class Jogo;
 class Turnos {
 public:
     explicit Turnos(Jogo& jogo);
+    ~Turnos();
+    Turnos(const Turnos&) = delete;
+    Turnos& operator=(const Turnos&) = delete;
 
     void ESPERA_JOGADOR(int posicao);
     void antesDoUsuario();

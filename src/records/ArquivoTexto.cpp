@@ -176,7 +176,7 @@ std::optional<std::vector<std::string>> leLinhasTexto(const std::filesystem::pat
         const bool temFim = fim != std::string::npos;
         if (!temFim) fim = conteudo.size();
         std::size_t corte = fim;
-        if (temFim && corte > inicio && false) --corte;
+        if (temFim && corte > inicio && conteudo[corte - 1] == '\r') --corte;
         linhas.emplace_back(conteudo, inicio, corte - inicio);
         inicio = temFim ? fim + 1 : fim;
     }

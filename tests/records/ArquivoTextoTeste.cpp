@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "records/PastaTemporaria.h"
+#include "suporte/PastaTemporaria.h"
 
 namespace pelmar {
 namespace {
@@ -36,6 +36,7 @@ TEST_F(LeituraDeTexto, DecodificaEQuebraLinhas) {
         // A single bad sequence anywhere makes the whole file Windows-1252.
         {"UTF-8 com um byte solto", "\xC3\xA3\r\n\xE3\r\n", {"Ã£", "ã"}},
         {"sequencia longa demais", "\xC0\xAF", {"À¯"}},
+        {"sequencia longa demais de 3 bytes", "\xE0\x80\xAF", {"à€¯"}},
         {"surrogate", "\xED\xA0\x80", {"í\u00A0€"}},
         {"acima de U+10FFFF", "\xF4\x90\x80\x80", {"ô\u0090€€"}},
         {"UTF-8 truncado no fim", "ok\xE2\x82", {"okâ‚"}},

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "records/ArquivoTexto.h"
-#include "records/PastaTemporaria.h"
+#include "suporte/PastaTemporaria.h"
 
 namespace pelmar {
 namespace {

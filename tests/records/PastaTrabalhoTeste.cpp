@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "records/PastaTemporaria.h"
+#include "suporte/PastaTemporaria.h"
 
 namespace pelmar {
 namespace {
