@@ -37,7 +37,7 @@ void Animacoes::chacoalhaComPausas(Controle& controle, std::initializer_list<int
 }
 
 void Animacoes::embaralha() {
-    for (int i = 1; i <= 12; ++i) j_.mesa["PALITO_MESA_" + std::string(i < 10 ? "0" : "") + std::to_string(i)].visivel = false;
+    for (int i = 1; i <= 12; ++i) j_.mesa[ModeloMesa::nomePalito("MESA", i)].visivel = false;
     j_.mesa["PONTOS_MESA"].texto = "0";
     for (int i = 1; i <= 7; ++i) {
         Controle& c = j_.mesa["BARALHO_" + std::to_string(i)];

@@ -138,12 +138,20 @@ std::string DICA_VIRA(const Baralho& baralho, int vira, ModoBaralho modo) {
     return baralho[vira].NOME + " - Manilhas: " + TEXTO_MANILHAS(baralho[vira].VALOR, modo);
 }
 
+int naipeDaManilha(int forca) {
+    for (int n : {naipe::PAUS, naipe::COPAS, naipe::ESPADA, naipe::OUROS})
+        if (forca >= n) return n;
+    return 0;
+}
+
 std::string_view SOM_MANILHA(int forca) {
-    if (forca >= naipe::PAUS) return "MANILHA_PAUS";
-    if (forca >= naipe::COPAS) return "MANILHA_COPAS";
-    if (forca >= naipe::ESPADA) return "MANILHA_ESPADA";
-    if (forca >= naipe::OUROS) return "MANILHA_OUROS";
-    return {};
+    switch (naipeDaManilha(forca)) {
+        case naipe::PAUS: return "MANILHA_PAUS";
+        case naipe::COPAS: return "MANILHA_COPAS";
+        case naipe::ESPADA: return "MANILHA_ESPADA";
+        case naipe::OUROS: return "MANILHA_OUROS";
+        default: return {};
+    }
 }
 
 }  // namespace pelmar

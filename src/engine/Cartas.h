@@ -33,6 +33,7 @@ inline constexpr int CARTAS_NO_BARALHO = 40;
 
 // Index into the per-suit "seen" tables: PAUS, COPAS, ESPADA, OUROS.
 enum class IndiceNaipe { PAUS = 0, COPAS = 1, ESPADA = 2, OUROS = 3 };
+inline constexpr std::array<std::string_view, 4> NOMES_DOS_NAIPES = {"PAUS", "COPAS", "ESPADA", "OUROS"};
 int indiceDoNaipe(int codigoNaipe);  // -1 for a code that is no suit
 
 struct ModoBaralho {
@@ -71,6 +72,9 @@ std::string ROTULO_CARTA(const Baralho& baralho, int carta, int forca);
 
 // Hint of the vira image: name, " - Manilhas: " and the manilha text.
 std::string DICA_VIRA(const Baralho& baralho, int vira, ModoBaralho modo);
+
+// The suit code of a manilha's strength (its top bit); 0 for an ordinary card.
+int naipeDaManilha(int forca);
 
 // Sound played when a manilha of this strength takes the lead; empty for ordinary cards.
 std::string_view SOM_MANILHA(int forca);

@@ -7,12 +7,6 @@
 
 namespace pelmar {
 
-namespace {
-
-constexpr const char* NAIPES_VISTOS[] = {"PAUS", "COPAS", "ESPADA", "OUROS"};
-
-}  // namespace
-
 bool Distribuicao::existeCartaElegivel() const {
     for (int n = 1; n <= CARTAS_NO_BARALHO; ++n) {
         const CartaBaralho& c = j_.baralho[n];
@@ -96,8 +90,8 @@ void Distribuicao::NOVA_MAO_MESA() {
     e.TRES_SAIRAM = {};
     e.DOIS_SAIRAM = {};
     e.ASES_SAIRAM = {};
-    for (const char* naipe : NAIPES_VISTOS) {
-        m[std::string("MANILHA_") + naipe].visivel = false;
+    for (std::string_view naipe : NOMES_DOS_NAIPES) {
+        m["MANILHA_" + std::string(naipe)].visivel = false;
         for (const char* v : {"_3", "_2", "_1"}) m[std::string(naipe) + v].visivel = false;
     }
     for (const char* nome : {"MAIOR_CARTA_ROD_1", "MAIOR_CARTA_ROD_2"}) {
@@ -163,11 +157,10 @@ void Distribuicao::INICIA_MAO() {
     e.COM_PODE_TRUCAR = false;
 
     for (int ordem = 1; ordem <= 4 && !e.PARAR; ++ordem) {
-        for (int p = 1; p <= 4; ++p) {
-            if (e.JOGADORES[p].ORDEM != ordem) continue;
-            for (int s = 1; s <= 3; ++s) DA_CARTA(p, s);
-            ORDENA_MAO(e.JOGADORES[p]);
-        }
+        const int p = jogadorNaPosicao(e, ordem);
+        if (p == 0) continue;
+        for (int s = 1; s <= 3; ++s) DA_CARTA(p, s);
+        ORDENA_MAO(e.JOGADORES[p]);
     }
     if (e.PARAR) return;
 
@@ -212,14 +205,12 @@ void Distribuicao::mostraVira() {
 
 void Distribuicao::animacaoNormal() {
     EstadoJogo& e = j_.estado;
-    int ordemDe[5] = {0, 0, 0, 0, 0};
-    for (int p = 1; p <= 4; ++p) ordemDe[e.JOGADORES[p].ORDEM] = p;
-    const int distribuidor = ordemDe[4];
+    const int distribuidor = jogadorNaPosicao(e, 4);
     j_.animacoes.embaralha();
-    j_.animacoes.corta(ordemDe[3]);
+    j_.animacoes.corta(jogadorNaPosicao(e, 3));
     const std::string origem = "IMG_JOGADOR_" + std::to_string(distribuidor);
     for (int ordem = 1; ordem <= 4 && !e.PARAR; ++ordem) {
-        const int p = ordemDe[ordem];
+        const int p = jogadorNaPosicao(e, ordem);
         const int passos = p == distribuidor ? 1 : j_.prefs.PASSOS;
         for (int s = 1; s <= 3 && !e.PARAR; ++s) {
             j_.anuncios.TOCA_SOM("DISTRIBUI_CARTAS", j_.prefs.TEMPO);
@@ -240,14 +231,12 @@ void Distribuicao::animacaoNormal() {
 
 void Distribuicao::animacaoMaoDeOnze() {
     EstadoJogo& e = j_.estado;
-    int ordemDe[5] = {0, 0, 0, 0, 0};
-    for (int p = 1; p <= 4; ++p) ordemDe[e.JOGADORES[p].ORDEM] = p;
     j_.animacoes.embaralha();
-    j_.animacoes.corta(ordemDe[3]);
-    const std::string origem = "IMG_JOGADOR_" + std::to_string(ordemDe[4]);
+    j_.animacoes.corta(jogadorNaPosicao(e, 3));
+    const std::string origem = "IMG_JOGADOR_" + std::to_string(jogadorNaPosicao(e, 4));
     for (int s = 1; s <= 3 && !e.PARAR; ++s)
         for (int ordem = 1; ordem <= 4 && !e.PARAR; ++ordem) {
-            const int p = ordemDe[ordem];
+            const int p = jogadorNaPosicao(e, ordem);
             j_.anuncios.TOCA_SOM("DISTRIBUI_CARTAS", j_.prefs.TEMPO);
             j_.animacoes.voa(origem, ModeloMesa::nomeJOG(p, s), 0, false, j_.prefs.PASSOS, j_.prefs.TEMPO);
             j_.mesa.JOG(p, s).visivel = true;

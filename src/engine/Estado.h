@@ -110,4 +110,11 @@ struct ChavesDaSessao {
 inline char timeDoJogador(int jogador) { return (jogador == 1 || jogador == 3) ? 'J' : 'C'; }
 inline int proximoJogador(int jogador) { return jogador % 4 + 1; }
 
+// The player at position 1..4 of the current trick; 0 when no order is set.
+inline int jogadorNaPosicao(const EstadoJogo& estado, int ordem) {
+    for (int p = 1; p <= JOGADORES_NA_MESA; ++p)
+        if (estado.JOGADORES[p].ORDEM == ordem) return p;
+    return 0;
+}
+
 }  // namespace pelmar

@@ -6,12 +6,7 @@
 
 namespace pelmar {
 
-int Fechamento::jogadorPrestesAJogar() const {
-    const EstadoJogo& e = j_.estado;
-    for (int p = 1; p <= 4; ++p)
-        if (e.JOGADORES[p].ORDEM == e.CARTAS_NA_MESA) return p;
-    return 0;
-}
+int Fechamento::jogadorPrestesAJogar() const { return jogadorNaPosicao(j_.estado, j_.estado.CARTAS_NA_MESA); }
 
 bool Fechamento::fecha(int codigo, int numeroLog, bool computadorPerdeu, bool porManilha) {
     EstadoJogo& e = j_.estado;

@@ -2,11 +2,12 @@
 
 #include <stdexcept>
 
+#include "engine/Cartas.h"
+#include "engine/Plataforma.h"
+
 namespace pelmar {
 
 namespace {
-
-std::string doisDigitos(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 // Controls named by the table that come one by one.
 constexpr std::string_view CONTROLES_AVULSOS[] = {
@@ -23,8 +24,6 @@ constexpr std::string_view CONTROLES_AVULSOS[] = {
     "TXT_PONTUACAO_PARCIAL", "TXT_PONTUACAO_RECORDE", "TXT_QTE_RODADAS", "TfTRUCO_INFO",
     "MONTE_1", "MONTE_2", "MONTE_3"};
 
-constexpr std::string_view NAIPES_VISTOS[] = {"PAUS", "COPAS", "ESPADA", "OUROS"};
-
 }  // namespace
 
 std::string ModeloMesa::nomeJOG(int jogador, int slot) {
@@ -33,6 +32,10 @@ std::string ModeloMesa::nomeJOG(int jogador, int slot) {
 
 std::string ModeloMesa::nomeMESA(int jogador, int rodada) {
     return "MESA_J" + std::to_string(jogador) + std::to_string(rodada);
+}
+
+std::string ModeloMesa::nomePalito(std::string_view lado, int i) {
+    return "PALITO_" + std::string(lado) + "_" + doisDigitos(i);
 }
 
 void ModeloMesa::cria(const std::string& nome) { controles_.try_emplace(nome); }
@@ -53,9 +56,7 @@ ModeloMesa::ModeloMesa() {
         for (const char* prefixo : {"RESULTADO_", "RODADA_BOM_", "RODADA_MAU_"}) cria(prefixo + n);
     }
     for (int i = 1; i <= 12; ++i) {
-        cria("PALITO_MESA_" + doisDigitos(i));
-        cria("PALITO_JOG_" + doisDigitos(i));
-        cria("PALITO_COM_" + doisDigitos(i));
+        for (std::string_view lado : {"MESA", "JOG", "COM"}) cria(nomePalito(lado, i));
     }
     for (int i = 1; i <= 6; ++i) {
         cria("ULTIMA_AVISO_" + std::to_string(i));
@@ -63,7 +64,7 @@ ModeloMesa::ModeloMesa() {
         cria("BT_VER_CARTA_" + std::to_string(i));
     }
     for (int i = 1; i <= 7; ++i) cria("BARALHO_" + std::to_string(i));  // the shuffled and cut pile
-    for (std::string_view naipe : NAIPES_VISTOS)
+    for (std::string_view naipe : NOMES_DOS_NAIPES)
         for (const char* valor : {"_3", "_2", "_1"}) cria(std::string(naipe) + valor);
 
     for (int p = 1; p <= 4; ++p)

@@ -62,6 +62,8 @@ public:
 
     static std::string nomeJOG(int jogador, int slot);
     static std::string nomeMESA(int jogador, int rodada);
+    // PALITO_MESA_07, PALITO_JOG_12…
+    static std::string nomePalito(std::string_view lado, int i);
 
     void paraCada(const std::function<void(const std::string&, const Controle&)>& visita) const;
 

@@ -6,15 +6,9 @@
 
 namespace pelmar {
 
-namespace {
-
-std::string doisDigitos(int i) { return (i < 10 ? "0" : "") + std::to_string(i); }
-
-}  // namespace
-
 void Placar::mostraPalitosDaMesa() {
     const int valor = j_.estado.VALOR_TRUCO;
-    for (int i = 1; i <= 12; ++i) j_.mesa["PALITO_MESA_" + doisDigitos(i)].visivel = i <= valor;
+    for (int i = 1; i <= 12; ++i) j_.mesa[ModeloMesa::nomePalito("MESA", i)].visivel = i <= valor;
     j_.mesa["PONTOS_MESA"].texto = std::to_string(valor);
 }
 
@@ -34,8 +28,8 @@ void Placar::MOSTRA_PLACAR() {
         m["CNT_BOIS_COM"].texto = std::to_string(e.BOIS_COM);
     }
     // The points just won move one matchstick at a time from the table to the score.
-    auto palito = [&](const std::string& nome, int i, int pontos) {
-        Controle& c = m[nome + doisDigitos(i)];
+    auto palito = [&](std::string_view lado, int i, int pontos) {
+        Controle& c = m[ModeloMesa::nomePalito(lado, i)];
         if (i > pontos) {
             c.visivel = false;
         } else if (!c.visivel) {
@@ -46,8 +40,8 @@ void Placar::MOSTRA_PLACAR() {
         }
     };
     for (int i = 1; i <= 12; ++i) {
-        palito("PALITO_COM_", i, e.PONTOS_COM);
-        palito("PALITO_JOG_", i, e.PONTOS_JOG);
+        palito("COM", i, e.PONTOS_COM);
+        palito("JOG", i, e.PONTOS_JOG);
     }
     e.VALOR_TRUCO = 0;
     j_.Wait(200);

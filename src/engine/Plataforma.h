@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace pelmar {
 
@@ -8,6 +9,15 @@ struct DataHora {
     int dia = 1, mes = 1, ano = 2000;
     int hora = 0, minuto = 0, segundo = 0;
 };
+
+inline std::string doisDigitos(int n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); }
+// "dd/mm/yyyy" and "dd/mm/yyyy hh:nn:ss", as the history writes them.
+inline std::string textoData(const DataHora& d) {
+    return doisDigitos(d.dia) + "/" + doisDigitos(d.mes) + "/" + std::to_string(d.ano);
+}
+inline std::string textoDataHora(const DataHora& d) {
+    return textoData(d) + " " + doisDigitos(d.hora) + ":" + doisDigitos(d.minuto) + ":" + doisDigitos(d.segundo);
+}
 
 // Time, randomness and timers: everything that differs between the desktop and a headless run.
 class Plataforma {

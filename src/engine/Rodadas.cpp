@@ -1,7 +1,5 @@
 #include "engine/Rodadas.h"
 
-#include <cstdio>
-
 #include "engine/Jogo.h"
 #include "players/OrdenaMao.h"
 #include "records/ArquivoTexto.h"
@@ -182,29 +180,25 @@ void Rodadas::limpaRodada() {
 
 void Rodadas::registraCartaVista(int carta, int forca) {
     EstadoJogo& e = j_.estado;
-    static constexpr const char* NAIPES[] = {"PAUS", "COPAS", "ESPADA", "OUROS"};
-    if (forca >= MENOR_MANILHA) {
-        const int bitNaipe = forca >= naipe::PAUS ? naipe::PAUS
-                             : forca >= naipe::COPAS ? naipe::COPAS
-                             : forca >= naipe::ESPADA ? naipe::ESPADA
-                                                      : naipe::OUROS;
-        const int i = indiceDoNaipe(bitNaipe);
-        e.MANILHAS_SAIRAM[static_cast<std::size_t>(i)] = true;
-        j_.mesa[std::string("MANILHA_") + NAIPES[i]].visivel = true;
+    if (const int manilha = indiceDoNaipe(naipeDaManilha(forca)); manilha >= 0) {
+        const auto um = static_cast<std::size_t>(manilha);
+        e.MANILHAS_SAIRAM[um] = true;
+        j_.mesa["MANILHA_" + std::string(NOMES_DOS_NAIPES[um])].visivel = true;
     }
     const CartaBaralho& c = j_.baralho[carta];
     const int i = indiceDoNaipe(c.NAIPE);
     if (i < 0) return;
     const auto ui = static_cast<std::size_t>(i);
+    const std::string nome(NOMES_DOS_NAIPES[ui]);
     if (c.VALOR == valor::TRES) {
         e.TRES_SAIRAM[ui] = true;
-        j_.mesa[std::string(NAIPES[i]) + "_3"].visivel = true;
+        j_.mesa[nome + "_3"].visivel = true;
     } else if (c.VALOR == valor::DOIS) {
         e.DOIS_SAIRAM[ui] = true;
-        j_.mesa[std::string(NAIPES[i]) + "_2"].visivel = true;
+        j_.mesa[nome + "_2"].visivel = true;
     } else if (c.VALOR == valor::AS) {
         e.ASES_SAIRAM[ui] = true;
-        j_.mesa[std::string(NAIPES[i]) + "_1"].visivel = true;
+        j_.mesa[nome + "_1"].visivel = true;
     }
 }
 
@@ -357,10 +351,9 @@ void Rodadas::FIM_RODADA() {
         c2 += e.DOIS_SAIRAM[i];
         ases += e.ASES_SAIRAM[i];
     }
-    static constexpr const char* NAIPES[] = {" PAUS ", " COPAS ", " ESPADA ", " OUROS "};
     std::string naipes;
     for (std::size_t i = 0; i < 4; ++i)
-        if (e.MANILHAS_SAIRAM[i]) naipes += NAIPES[i];
+        if (e.MANILHAS_SAIRAM[i]) naipes += " " + std::string(NOMES_DOS_NAIPES[i]) + " ";
 
     if (e.RODADA >= 1 && e.RODADA <= 3 && e.ESTADO_TRUCO != 17 && e.ESTADO_TRUCO != 18) {
         bool anunciou = true;
@@ -391,8 +384,9 @@ void Rodadas::FIM_RODADA() {
     zeraPrimeiros(8, c2);
     zeraPrimeiros(12, ases);
 
-    for (std::size_t n = 1; n <= 16; ++n)
-        j_.log(2, "CARTAS QUE SAIRAM :POS[" + std::to_string(n) + "]= " + std::to_string(e.CARTAS_QUE_SAIRAM[n - 1]));
+    if (j_.historico.registra(2))
+        for (std::size_t n = 1; n <= 16; ++n)
+            j_.log(2, "CARTAS QUE SAIRAM :POS[" + std::to_string(n) + "]= " + std::to_string(e.CARTAS_QUE_SAIRAM[n - 1]));
     j_.log(1, "FIM DA MÃO :" + naipes + " C3:" + std::to_string(c3) + " C2:" + std::to_string(c2) +
                   " AS:" + std::to_string(ases));
 }

@@ -7,12 +7,6 @@
 
 namespace pelmar {
 
-namespace {
-
-std::string doisDigitos(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
-}  // namespace
-
 Turnos::Turnos(Jogo& jogo) : j_(jogo) {
     TEMPO_JOGADORES = j_.plataforma.criaTimer(100, [this] { tickJogadores(); });
     j_.plataforma.ativaTimer(TEMPO_JOGADORES, true);
@@ -51,9 +45,7 @@ void Turnos::ESPERA_JOGADOR(int posicao) {
         jogador.PODE_JOGAR = false;
         jogador.OCUPADO = false;
     }
-    int p = 0;
-    for (int q = 1; q <= 4; ++q)
-        if (e.JOGADORES[q].ORDEM == posicao) p = q;
+    const int p = jogadorNaPosicao(e, posicao);
     if (p == 0) return;
     e.JOGADOR_DA_VEZ = p;
     if (jogaSozinho(p)) escondida.visivel = false;  // stays enabled: the seat's cover wish goes into it
@@ -210,7 +202,7 @@ void Turnos::LACO_PARTIDAS() {
     const std::string linha = "===============================";
     j_.historico.LIMPA_HISTORICO();
     j_.log(0, linha);
-    j_.log(0, "INICIO DO JOGO AS " + doisDigitos(d.dia) + "/" + doisDigitos(d.mes) + "/" + std::to_string(d.ano));
+    j_.log(0, "INICIO DO JOGO AS " + textoData(d));
     j_.log(0, linha);
     j_.log(0, "      BOIS PRO/CONTRA : " + std::to_string(s.BOIS_PRO) + "/" + std::to_string(s.BOIS_CONTRA));
     j_.log(0, "             PARTIDAS : " + std::to_string(s.PARTIDAS));
@@ -234,9 +226,7 @@ void Turnos::jogaUmaMao() {
     e.JOGADOR_MAO = e.DISTRIBUIDOR % 4 + 1;
     e.GANHADOR_RODADA = e.JOGADOR_MAO;
     const DataHora d = j_.plataforma.dataHora();
-    j_.log(0, "--------- INICIO DA MÃO | " + doisDigitos(d.dia) + "/" + doisDigitos(d.mes) + "/" +
-                  std::to_string(d.ano) + " " + doisDigitos(d.hora) + ":" + doisDigitos(d.minuto) + ":" +
-                  doisDigitos(d.segundo));
+    j_.log(0, "--------- INICIO DA MÃO | " + textoDataHora(d));
     j_.log(0, "DIFICULDADE=" + std::to_string(j_.prefs.DIFICULDADE));
     j_.log(0, std::to_string(j_.estatisticas.PONTUACAO_PARCIAL) + "/" + std::to_string(j_.estatisticas.PONTUACAO_TOTAL) +
                   "/" + std::to_string(j_.estatisticas.RECORDE));

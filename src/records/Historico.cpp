@@ -14,7 +14,7 @@ Historico::Historico(const EstadoJogo& estado) : estado_(estado) {}
 const std::vector<std::string>& Historico::linhas() const { return linhas_; }
 
 void Historico::ESCREVE_HISTORICO(int nivel, std::string_view texto) {
-    if (!HISTORICO_ATIVO || nivel > NIVEL_HISTORICO) return;
+    if (!registra(nivel)) return;
     ++NR_LINHA_HISTORICO;
     // Room for eight ints at full width plus the fixed text.
     std::array<char, 160> prefixo{};

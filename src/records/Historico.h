@@ -26,6 +26,8 @@ public:
     const std::vector<std::string>& linhas() const;
 
     void ESCREVE_HISTORICO(int nivel, std::string_view texto);
+    // Whether a line of this level would be written; lets callers skip building costly texts.
+    bool registra(int nivel) const { return HISTORICO_ATIVO && nivel <= NIVEL_HISTORICO; }
     // Numbering goes on across a clear, so lines stay unique within a run.
     void LIMPA_HISTORICO();
 
