@@ -16,7 +16,8 @@ Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, Decisoes& decisoes_, PastaTraba
       rodadas(*this),
       truco(*this),
       placar(*this),
-      turnos(*this) {
+      turnos(*this),
+      ia(*this) {
     estado.PARAR = true;
     baralho.INICIA_BARALHO();
     distribuicao.NOVA_MAO_MESA();

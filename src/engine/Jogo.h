@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "brain/Aprendizado.h"
+#include "brain/Inteligencia.h"
 #include "engine/Anuncios.h"
 #include "engine/Animacoes.h"
 #include "engine/Cartas.h"
@@ -58,7 +60,11 @@ public:
     Placar placar;
     Turnos turnos;
 
-    void usaGanchos(Ganchos* ganchos) { ganchos_ = ganchos ? ganchos : &semGanchos_; }
+    // The rule brain; built last, as it works through everything above.
+    Inteligencia ia;
+
+    // Without other hooks, the user's plays are learned.
+    void usaGanchos(Ganchos* ganchos) { ganchos_ = ganchos ? ganchos : &aprende_; }
     Ganchos& ganchos() { return *ganchos_; }
 
     // Shorthands for what every part uses.
@@ -78,8 +84,8 @@ public:
     bool erroDeSnapshotMostrado = false;
 
 private:
-    Ganchos semGanchos_;
-    Ganchos* ganchos_ = &semGanchos_;
+    GanchosDeAprendizado aprende_{ia.aprendizado};
+    Ganchos* ganchos_ = &aprende_;
 };
 
 }  // namespace pelmar

@@ -22,7 +22,9 @@ constexpr std::string_view CONTROLES_AVULSOS[] = {
     "DECISAO_TRUCO", "DECISAO_CARTA", "DESCISAO_JOGAR", "VL_DIFICULDADE_NOVA",
     "imgSUJESTAO_1", "imgSUJESTAO_2", "imgSUJESTAO_3", "imgSUJESTAO_TRUCAR", "imgSUJESTAO_ENCOBRIR",
     "TXT_PONTUACAO_PARCIAL", "TXT_PONTUACAO_RECORDE", "TXT_QTE_RODADAS", "TfTRUCO_INFO",
-    "MONTE_1", "MONTE_2", "MONTE_3"};
+    "MONTE_1", "MONTE_2", "MONTE_3",
+    // the rule counter window: its caption, and "Lendo:", "Total:", "Maximo:"
+    "TfCONTADOR", "NUMERO", "Total", "Maximo"};
 
 }  // namespace
 
@@ -87,6 +89,8 @@ ModeloMesa::ModeloMesa() {
     (*this)["R2Ja"].dica = "Quem está ganhando a segunda Mão ";
     (*this)["R3Ja"].dica = "Quem está ganhando a última Mão ";
     for (int s = 1; s <= 3; ++s) JOG(1, s).dica = "Click na Carta para Jogar";
+    (*this)["TfCONTADOR"].texto = "Contador de Regras";
+    for (const char* numero : {"NUMERO", "Total", "Maximo"}) (*this)[numero].texto = "000000";
 }
 
 Controle& ModeloMesa::operator[](std::string_view nome) {

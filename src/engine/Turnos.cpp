@@ -170,6 +170,7 @@ void Turnos::NOVO_JOGO() {
             "computar\nAcontece umas loucuras !!!");
         return;
     }
+    j_.ia.aoComecarPartida();
     j_.Wait(500);
     const int pro = j_.estatisticas.BOIS_PRO;
     const int contra = j_.estatisticas.BOIS_CONTRA;

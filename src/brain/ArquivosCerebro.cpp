@@ -1,0 +1,180 @@
+#include "brain/ArquivosCerebro.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "brain/ContadorRegras.h"
+#include "brain/EscritorRegras.h"
+#include "brain/Inteligencia.h"
+#include "engine/Jogo.h"
+
+namespace pelmar {
+
+std::filesystem::path ArquivosCerebro::caminho(std::string_view arquivo) const {
+    return ia_.jogo.pasta.resolve(arquivo);
+}
+
+ContadorRegras ArquivosCerebro::contador() { return ContadorRegras(ia_.jogo.mesa, ia_.jogo.plataforma); }
+
+void ArquivosCerebro::relataErro(const std::string& mensagem) {
+    ia_.jogo.log(0, mensagem);
+    ia_.jogo.tela.mostraErro(mensagem);
+}
+
+bool ArquivosCerebro::LE_REGRAS() {
+    ia_.cerebro.defineQuantidade(0);
+    const bool fixas = LE_CEREBRO("P-BRAIN.TXT");
+    ia_.cerebro.QTE_REGRAS_FIXAS = ia_.cerebro.QTE_REGRAS();
+    const bool aprendidas = LE_CEREBRO("P-NEURON.TXT");
+    return fixas && aprendidas;
+}
+
+void ArquivosCerebro::criaArquivoNovo(const std::filesystem::path& arquivo) {
+    EscritorRegras novo(arquivo, EscritorRegras::Modo::Substitui);
+    novo.linha(TITULO_CEREBRO);
+    novo.linha("#,  " + textoDataHora(ia_.jogo.plataforma.dataHora()));
+    novo.linha(TRACOS_CEREBRO);
+    // A folder where nothing can be written still plays with what it has.
+    if (!novo.fecha()) ia_.jogo.log(0, novo.erro());
+}
+
+bool ArquivosCerebro::LE_CEREBRO(std::string_view arquivo) {
+    Cerebro& c = ia_.cerebro;
+    ContadorRegras cont = contador();
+    cont.mostra("Lendo Cerebro");
+    cont.total(c.QTE_REGRAS());
+    cont.maximo(MAX_REGRAS);
+    ignoradasPeloLimite = 0;
+    malformadas = 0;
+
+    const std::filesystem::path local = caminho(arquivo);
+    std::error_code ec;
+    if (!std::filesystem::exists(local, ec)) criaArquivoNovo(local);
+
+    std::ifstream entrada(local, std::ios::binary);
+    if (!entrada || std::filesystem::is_directory(local, ec)) {
+        cont.esconde();
+        relataErro(mensagemDeLeitura(local));
+        return false;
+    }
+    ia_.jogo.Wait(10);
+    cont.processaEventos();
+
+    arquivoLido_ = std::string(arquivo);
+    linhaLida_ = 0;
+    std::string linha;
+    while (std::getline(entrada, linha)) {
+        ++linhaLida_;
+        if (linhaLida_ == 1 && linha.rfind("\xEF\xBB\xBF", 0) == 0) linha.erase(0, 3);
+        if (!linha.empty() && linha.back() == '\r') linha.pop_back();
+        if (linha.empty()) continue;
+        LE_LINHA_REGRA(linha);
+        if (c.QTE_REGRAS() % 10000 == 0) {
+            cont.numero(c.QTE_REGRAS());
+            cont.processaEventos();
+        }
+    }
+    const bool erroDeLeitura = entrada.bad();
+    arquivoLido_.clear();
+    if (ignoradasPeloLimite > 0)
+        ia_.jogo.log(0, std::string(arquivo) + ": " + std::to_string(ignoradasPeloLimite) +
+                            " regras além do limite de 299999 não foram lidas");
+
+    cont.numero(c.QTE_REGRAS());
+    cont.processaEventos();
+    ia_.jogo.Wait(500);
+    cont.total(c.QTE_REGRAS());
+    cont.processaEventos();
+    ia_.jogo.Wait(500);
+    cont.esconde();
+    if (erroDeLeitura) {
+        relataErro(mensagemDeLeitura(local));
+        return false;
+    }
+    return true;
+}
+
+LinhaRegra::Tipo ArquivosCerebro::LE_LINHA_REGRA(std::string_view texto) {
+    LinhaRegra linha = analisaLinhaRegra(texto);
+    if (linha.tipo == LinhaRegra::Tipo::Malformada) {
+        // Skipped, never counted; the log says where, so a hand edit can be mended.
+        ++malformadas;
+        const std::string onde =
+            arquivoLido_.empty() ? std::string() : arquivoLido_ + ", linha " + std::to_string(linhaLida_) + ": ";
+        ia_.jogo.log(0, "Regra mal formada ignorada - " + onde + linha.motivo);
+    } else if (linha.tipo == LinhaRegra::Tipo::Regra) {
+        Cerebro& c = ia_.cerebro;
+        if (c.QTE_REGRAS() < LIMITE_LEITURA) {
+            c.REGRA_ATUAL = linha.regra;
+            c.acrescenta(c.REGRA_ATUAL);
+        } else {
+            ++ignoradasPeloLimite;
+        }
+    }
+    return linha.tipo;
+}
+
+bool ArquivosCerebro::GRAVA_REGRA(const Regra& regra, std::string_view arquivo) {
+    EscritorRegras escritor(caminho(arquivo), EscritorRegras::Modo::Acrescenta);
+    escritor.regra(regra);
+    if (escritor.fecha()) return true;
+    relataErro(escritor.erro());
+    return false;
+}
+
+bool ArquivosCerebro::INICIA_ARQUIVO_REGRAS(std::string_view arquivo) {
+    EscritorRegras escritor(caminho(arquivo), EscritorRegras::Modo::Substitui);
+    escritor.linha(TITULO_CEREBRO);
+    escritor.linha(TRACOS_CEREBRO);
+    if (escritor.fecha()) return true;
+    relataErro(escritor.erro());
+    return false;
+}
+
+bool ArquivosCerebro::gravaRegras(std::string_view arquivo, const int* indices, std::size_t quantidade) {
+    // One open file for the lot: the same bytes as appending rule by rule.
+    EscritorRegras escritor(caminho(arquivo), EscritorRegras::Modo::Substitui);
+    escritor.linha(TITULO_CEREBRO);
+    escritor.linha(TRACOS_CEREBRO);
+    const Regra* regras = ia_.cerebro.todas();
+    for (std::size_t k = 0; k < quantidade && escritor.aberto(); ++k) escritor.regra(regras[indices[k]]);
+    if (escritor.fecha()) return true;
+    relataErro(escritor.erro());
+    return false;
+}
+
+bool ArquivosCerebro::SALVA_REGRAS(std::string_view arquivo) {
+    Cerebro& c = ia_.cerebro;
+    ContadorRegras cont = contador();
+    cont.mostra("Salvando Regras.");
+    cont.total(c.QTE_REGRAS());
+    cont.processaEventos();
+    std::vector<int> comPeso;
+    for (int i = 1; i <= c.QTE_REGRAS(); ++i)
+        if (c[i].QTE != 0) comPeso.push_back(i - 1);
+    const bool ok = gravaRegras(arquivo, comPeso.data(), comPeso.size());
+    cont.numero(c.QTE_REGRAS());
+    cont.processaEventos();
+    cont.esconde();
+    return ok;
+}
+
+bool ArquivosCerebro::SALVA_CEREBRO() {
+    Cerebro& c = ia_.cerebro;
+    auto& texto = ia_.editor.TEXT;
+    texto.push_back("Salvando: INICIO");
+    const std::filesystem::path local = caminho("P-CEREBRO_SALVO.TXT");
+    EscritorRegras escritor(local, EscritorRegras::Modo::Substitui);
+    escritor.linha(std::string(TITULO_CEREBRO) + " QTE = " + std::to_string(c.QTE_REGRAS()));
+    escritor.linha(TRACOS_CEREBRO_SALVO);
+    for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
+        if (i % 1000 == 0) texto.push_back(std::to_string(i));
+        if (c[i].QTE != 0) escritor.regra(c[i]);
+    }
+    const bool ok = escritor.fecha();
+    texto.push_back("Salvando: FIM");
+    if (!ok) relataErro(escritor.erro());
+    return ok;
+}
+
+}  // namespace pelmar

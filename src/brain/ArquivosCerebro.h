@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "brain/FormatoRegra.h"
+#include "brain/Regra.h"
+
+namespace pelmar {
+
+class Inteligencia;
+class ContadorRegras;
+
+// Reading and writing brain files in the game's folder. Every operation that fails tells the
+// user which file through the error box, logs it, and returns false; the table keeps what it had.
+class ArquivosCerebro {
+public:
+    explicit ArquivosCerebro(Inteligencia& ia) : ia_(ia) {}
+
+    // The playing brain: the fixed rules, then the learned ones.
+    bool LE_REGRAS();
+    // Appends the file's rules to the table; a missing file is created with its header.
+    bool LE_CEREBRO(std::string_view arquivo);
+    LinhaRegra::Tipo LE_LINHA_REGRA(std::string_view linha);
+    bool GRAVA_REGRA(const Regra& regra, std::string_view arquivo);
+    bool INICIA_ARQUIVO_REGRAS(std::string_view arquivo);
+    bool SALVA_REGRAS(std::string_view arquivo);
+    bool SALVA_CEREBRO();
+    // Writes the given rules (0-based table indices) in that order under a fresh header.
+    bool gravaRegras(std::string_view arquivo, const int* indices, std::size_t quantidade);
+
+    // Rule lines of the last reading that did not fit in the table, and malformed ones skipped.
+    int ignoradasPeloLimite = 0;
+    int malformadas = 0;
+
+    std::filesystem::path caminho(std::string_view arquivo) const;
+    ContadorRegras contador();
+    void relataErro(const std::string& mensagem);
+
+private:
+    void criaArquivoNovo(const std::filesystem::path& caminho);
+
+    Inteligencia& ia_;
+    std::string arquivoLido_;
+    int linhaLida_ = 0;
+};
+
+}  // namespace pelmar

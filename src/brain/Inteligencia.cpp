@@ -1,0 +1,16 @@
+#include "brain/Inteligencia.h"
+
+#include "engine/Jogo.h"
+
+namespace pelmar {
+
+Inteligencia::Inteligencia(Jogo& j)
+    : jogo(j), arquivos(*this), consulta(*this), aprendizado(*this), ferramentas(*this) {}
+
+void Inteligencia::aoComecarPartida() {
+    if (primeiraPartidaComecou_) return;
+    primeiraPartidaComecou_ = true;
+    if (jogo.prefs.CEREBRO_USA_REGRAS) arquivos.LE_REGRAS();
+}
+
+}  // namespace pelmar
