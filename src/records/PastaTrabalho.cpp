@@ -1,5 +1,6 @@
 #include "records/PastaTrabalho.h"
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -80,6 +81,18 @@ std::filesystem::path PastaTrabalho::resolve(std::string_view nomeRelativo) cons
     }
     std::filesystem::path resultado = caminhoAtual();
     return subidas > 0 ? resultado.lexically_normal() : resultado;
+}
+
+std::filesystem::path pastaPadraoDoJogo() {
+    auto variavel = [](const char* nome) -> std::string {
+        const char* valor = std::getenv(nome);
+        return valor ? valor : "";
+    };
+    if (const std::string propria = variavel("PELMAR_PASTA"); !propria.empty()) return propria;
+    if (const std::string dados = variavel("XDG_DATA_HOME"); !dados.empty())
+        return std::filesystem::path(dados) / "pelmar";
+    const std::string casa = variavel("HOME");
+    return std::filesystem::path(casa.empty() ? "." : casa) / ".local" / "share" / "pelmar";
 }
 
 }  // namespace pelmar

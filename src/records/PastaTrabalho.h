@@ -21,4 +21,8 @@ private:
     std::filesystem::path raiz_;
 };
 
+// Where the game keeps its files unless told otherwise: $PELMAR_PASTA, else the user's data
+// folder ($XDG_DATA_HOME/pelmar, or ~/.local/share/pelmar).
+std::filesystem::path pastaPadraoDoJogo();
+
 }  // namespace pelmar
