@@ -2,8 +2,8 @@
 """Writes data/P-BRAIN.TXT, the fixed rules a computer seat tries before its card analysis.
 
 Usage:
-    gera-cerebro-fixo.py [OUTPUT]        write the rules (default: data/P-BRAIN.TXT)
-    gera-cerebro-fixo.py --verificar FILE   check an existing rule file, write nothing
+    gera-cerebro-fixo.py [OUTPUT]            write the rules (default: data/P-BRAIN.TXT)
+    gera-cerebro-fixo.py --verificar FILE    check an existing rule file, write nothing
 
 The computer takes the first rule whose fields fit its situation, so every rule here is a
 concrete situation with a sound play, and more specific rules come before more general ones.
@@ -240,7 +240,7 @@ def erros_da_regra(r):
         return erros
 
     t, s = r.t, r.s
-    (r1, _), (r2, _), (r3, _) = r.res
+    r2, r3 = r.res[1][0], r.res[2][0]
     # The game's own checker deletes rules that break any of these.
     if t == 2 and r.a > 2:
         erros.append("trick 2 allows action 0, 1 or 2 only")
@@ -292,7 +292,7 @@ def erros_da_regra(r):
     return erros
 
 
-def erros_do_conjunto(regras):
+def erros_do_conjunto(regras, invalidas=()):
     """Returns (index, message) for duplicates and for rules earlier ones always pre-empt."""
     erros = []
     vistos = {}
@@ -302,6 +302,8 @@ def erros_do_conjunto(regras):
             erros.append((i, f"duplicate of rule {vistos[ident] + 1}"))
             continue
         vistos[ident] = i
+        if i in invalidas:
+            continue
         antes = [q for q in regras[:i] if (q.t, q.s) == (r.t, r.s)]
         if not any(not any(_fica_com(q, chave) for q in antes) for chave in situacoes(r)):
             erros.append((i, "never used: earlier rules fit every situation it fits"))
@@ -311,10 +313,12 @@ def erros_do_conjunto(regras):
 def verifica(regras):
     """Returns readable messages, one per fault, each naming the rule."""
     mensagens = []
+    invalidas = set()
     for i, r in enumerate(regras):
         for erro in erros_da_regra(r):
+            invalidas.add(i)
             mensagens.append(f"rule {i + 1} [{r.secao}] {r.linha()}: {erro}")
-    for i, erro in erros_do_conjunto(regras):
+    for i, erro in erros_do_conjunto(regras, invalidas):
         r = regras[i]
         mensagens.append(f"rule {i + 1} [{r.secao}] {r.linha()}: {erro}")
     return mensagens
@@ -324,7 +328,7 @@ def verifica(regras):
 # Reading a rule file back
 
 RE_REGRA = re.compile(
-    r"=,  ([0-9]+),([0-9]+),  1,\*, ([^,]),([^,]), ([^,]),([^,]), ([^,]),([^,]),  "
+    r"=,  ([1-9][0-9]*),([1-9][0-9]*),  1,\*, ([^,]),([^,]), ([^,]),([^,]), ([^,]),([^,]),  "
     r"([^,]),([^,]),([^,]),  ([^,]),([^,]),([^,]),  ([0-9]),([^,]),([^,]),   ([1-9][0-9]*)")
 
 
@@ -335,15 +339,20 @@ def le_arquivo(bruto):
         texto = bruto.decode("ascii")
     except UnicodeDecodeError as erro:
         return [], [], [f"byte {erro.start} is not ASCII"]
-    if not texto.endswith("\r\n"):
-        problemas.append("the last line does not end with CR LF")
-    linhas = texto.split("\r\n")
-    if linhas and linhas[-1] == "":
+    linhas = texto.split("\n")
+    ultima_aberta = linhas[-1] != ""
+    if ultima_aberta:
+        problemas.append(f"line {len(linhas)}: the file does not end with CR LF")
+    else:
         linhas.pop()
     regras, secoes, secao = [], [], ""
     for n, linha in enumerate(linhas, start=1):
-        if "\r" in linha or "\n" in linha:
-            problemas.append(f"line {n}: a line ending that is not CR LF")
+        if linha.endswith("\r"):
+            linha = linha[:-1]
+        elif not (ultima_aberta and n == len(linhas)):
+            problemas.append(f"line {n}: ends with LF alone, not CR LF")
+        if "\r" in linha:
+            problemas.append(f"line {n}: a CR inside the line")
             continue
         if n == 1:
             if linha != TITULO:
@@ -364,7 +373,7 @@ def le_arquivo(bruto):
         g = m.groups()
         r = Regra(int(g[0]), int(g[1]), [(g[2], g[3]), (g[4], g[5]), (g[6], g[7])],
                   "".join(g[8:11]), "".join(g[11:14]), int(g[14]), g[15], g[16], int(g[17]),
-                  secao)
+                  f"line {n}, {secao}")
         regras.append(r)
     return secoes, regras, problemas
 
