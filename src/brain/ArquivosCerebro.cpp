@@ -21,6 +21,11 @@ void ArquivosCerebro::relataErro(const std::string& mensagem) {
     ia_.jogo.tela.mostraErro(mensagem);
 }
 
+void ArquivosCerebro::avisa(const std::string& nota) {
+    ia_.jogo.log(0, nota);
+    if (aoAvisar) aoAvisar(nota);
+}
+
 bool ArquivosCerebro::LE_REGRAS() {
     ia_.cerebro.defineQuantidade(0);
     const bool fixas = LE_CEREBRO("P-BRAIN.TXT");
@@ -35,7 +40,7 @@ void ArquivosCerebro::criaArquivoNovo(const std::filesystem::path& arquivo) {
     novo.linha("#,  " + textoDataHora(ia_.jogo.plataforma.dataHora()));
     novo.linha(TRACOS_CEREBRO);
     // A folder where nothing can be written still plays with what it has.
-    if (!novo.fecha()) ia_.jogo.log(0, novo.erro());
+    if (!novo.fecha()) avisa(novo.erro());
 }
 
 bool ArquivosCerebro::LE_CEREBRO(std::string_view arquivo) {
@@ -77,8 +82,8 @@ bool ArquivosCerebro::LE_CEREBRO(std::string_view arquivo) {
     const bool erroDeLeitura = entrada.bad();
     arquivoLido_.clear();
     if (ignoradasPeloLimite > 0)
-        ia_.jogo.log(0, std::string(arquivo) + ": " + std::to_string(ignoradasPeloLimite) +
-                            " regras além do limite de 299999 não foram lidas");
+        avisa(std::string(arquivo) + ": " + std::to_string(ignoradasPeloLimite) +
+              " regras além do limite de 299999 não foram lidas");
 
     cont.numero(c.QTE_REGRAS());
     cont.processaEventos();
@@ -101,7 +106,7 @@ LinhaRegra::Tipo ArquivosCerebro::LE_LINHA_REGRA(std::string_view texto) {
         ++malformadas;
         const std::string onde =
             arquivoLido_.empty() ? std::string() : arquivoLido_ + ", linha " + std::to_string(linhaLida_) + ": ";
-        ia_.jogo.log(0, "Regra mal formada ignorada - " + onde + linha.motivo);
+        avisa("Regra mal formada ignorada - " + onde + linha.motivo);
     } else if (linha.tipo == LinhaRegra::Tipo::Regra) {
         Cerebro& c = ia_.cerebro;
         if (c.QTE_REGRAS() < LIMITE_LEITURA) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,10 @@ public:
     // Writes the given rules (0-based table indices) in that order under a fresh header.
     bool gravaRegras(std::string_view arquivo, const int* indices, std::size_t quantidade);
 
+    // Told of each note the history gets (a malformed line, rules past the limit), without the
+    // log's prefix; the command-line tool prints them.
+    std::function<void(const std::string&)> aoAvisar;
+
     // Rule lines of the last reading that did not fit in the table, and malformed ones skipped.
     int ignoradasPeloLimite = 0;
     int malformadas = 0;
@@ -40,6 +45,7 @@ public:
 
 private:
     void criaArquivoNovo(const std::filesystem::path& caminho);
+    void avisa(const std::string& nota);
 
     Inteligencia& ia_;
     std::string arquivoLido_;

@@ -106,9 +106,8 @@ int executa(const std::string& comando, const std::filesystem::path& pasta, std:
     TelaHeadless tela;
     SemDecisoes decisoes;
     Jogo jogo(plataforma, tela, decisoes, PastaTrabalho(pasta));
-    jogo.historico.NIVEL_HISTORICO = 0;
-    jogo.historico.aoEscrever = [&erro](const std::string& linha) { erro << "aviso: " << linha << "\n"; };
     Inteligencia& ia = jogo.ia;
+    ia.arquivos.aoAvisar = [&erro](const std::string& nota) { erro << "pelmar-cerebro: aviso: " << nota << "\n"; };
 
     bool ok = false;
     if (comando == "juntar") {
