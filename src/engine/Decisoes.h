@@ -30,6 +30,10 @@ public:
     // The foot keeps its card back in the last trick; may change the wishes.
     virtual bool GUARDA_CARTA(int /*jogador*/, bool& /*trucar*/, bool& /*encobrir*/) { return false; }
     virtual int tempoDePensarMs(int /*jogador*/) { return 0; }
+    // The partner asks the user before calling; the answer is the wish that stands.
+    virtual bool PEDE_PERMISSAO(bool desejo) { return desejo; }
+    // The partner's own calls on a turn where no rule covered it and it had no wish.
+    virtual void pseudoCerebro() {}
     // The rule-use figures printed beside a computer seat's play in the history.
     virtual std::string estatisticaDeRegras(int /*jogador*/) { return {}; }
 };

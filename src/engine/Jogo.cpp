@@ -2,6 +2,9 @@
 
 namespace pelmar {
 
+Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, PastaTrabalho pasta_)
+    : Jogo(plataforma_, tela_, computador, std::move(pasta_)) {}
+
 Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, Decisoes& decisoes_, PastaTrabalho pasta_)
     : plataforma(plataforma_),
       tela(tela_),
@@ -17,7 +20,9 @@ Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, Decisoes& decisoes_, PastaTraba
       truco(*this),
       placar(*this),
       turnos(*this),
-      ia(*this) {
+      ia(*this),
+      computador(*this) {
+    ia.consulta.usaEscolhaCalculada(&computador.escolha);
     estado.PARAR = true;
     baralho.INICIA_BARALHO();
     distribuicao.NOVA_MAO_MESA();

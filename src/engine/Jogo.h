@@ -20,6 +20,8 @@
 #include "engine/Tela.h"
 #include "engine/Truco.h"
 #include "engine/Turnos.h"
+#include "players/JogadoresComputador.h"
+#include "players/ProvisorioNivel.h"
 #include "records/DebugMesa.h"
 #include "records/Estatisticas.h"
 #include "records/Historico.h"
@@ -32,6 +34,9 @@ namespace pelmar {
 // references to the two ports and to the decisions. Tests build a fresh one per case.
 class Jogo {
 public:
+    // A game played by its own computer players.
+    Jogo(Plataforma& plataforma, Tela& tela, PastaTrabalho pasta);
+    // A game whose decisions come from elsewhere (tests script them).
     Jogo(Plataforma& plataforma, Tela& tela, Decisoes& decisoes, PastaTrabalho pasta);
     Jogo(const Jogo&) = delete;
     Jogo& operator=(const Jogo&) = delete;
@@ -60,8 +65,12 @@ public:
     Placar placar;
     Turnos turnos;
 
-    // The rule brain; built last, as it works through everything above.
+    NivelProvisorio parametrosNivel;
+    PersonalidadesProvisorio personalidades;
+
+    // The rule brain and the computer players; built last, as they work through all above.
     Inteligencia ia;
+    JogadoresComputador computador;
 
     // Without other hooks, the user's plays are learned.
     void usaGanchos(Ganchos* ganchos) { ganchos_ = ganchos ? ganchos : &aprende_; }

@@ -98,6 +98,17 @@ void Turnos::tickJogadores() {
     if (j_.prefs.J1_JOGA_SOZINHO && e.JOGADORES[1].PODE_JOGAR) PARCEIRO_JOGA(1);
 }
 
+// A slot that holds no card would leave the seat waiting for ever.
+int Turnos::slotValido(int jogador, int slot) {
+    const RegistroJogador& r = j_.estado.JOGADORES[jogador];
+    if (slot >= 1 && slot <= 3 && !r.CARTAS[slot].JOGADA && r.CARTAS[slot].FORCA != 0) return slot;
+    int menor = 0;
+    for (int s = 1; s <= 3; ++s)
+        if (!r.CARTAS[s].JOGADA && r.CARTAS[s].FORCA != 0 && (menor == 0 || r.CARTAS[s].FORCA < r.CARTAS[menor].FORCA))
+            menor = s;
+    return menor;
+}
+
 void Turnos::COMPUTADOR_JOGA(int jogador) {
     RegistroJogador& r = j_.estado.JOGADORES[jogador];
     if (r.OCUPADO) return;
@@ -114,7 +125,7 @@ void Turnos::COMPUTADOR_JOGA(int jogador) {
     if (escondida.habilitado) escondida.marcado = d.encobrir;
     j_.Wait(1);
     if (!j_.Chance(j_.prefs.DIFICULDADE * 10)) j_.Wait(j_.random(1000) + 1);
-    j_.rodadas.JOGA_CARTA(jogador, d.slot);
+    j_.rodadas.JOGA_CARTA(jogador, slotValido(jogador, d.slot));
 }
 
 void Turnos::PARCEIRO_JOGA(int jogador) {
@@ -128,6 +139,7 @@ void Turnos::PARCEIRO_JOGA(int jogador) {
     permissao.visivel = false;
     permissao.habilitado = false;
     permissao.marcado = false;
+    d.trucar = j_.decisoes.PEDE_PERMISSAO(d.trucar);
     j_.decisoes.GUARDA_CARTA(jogador, d.trucar, d.encobrir);
     if (e.MAO_DE_ONZE) d.trucar = false;
     if (d.trucar) {
@@ -138,10 +150,12 @@ void Turnos::PARCEIRO_JOGA(int jogador) {
             case 65: j_.truco.PEDE_TRUCO(3, 3); break;
             default: break;
         }
+    } else if (d.regra == 0) {
+        j_.decisoes.pseudoCerebro();
     }
     Controle& escondida = j_.mesa["ESCONDIDA"];
     if (escondida.habilitado) escondida.marcado = d.encobrir;
-    j_.rodadas.JOGA_CARTA(jogador, d.slot);
+    j_.rodadas.JOGA_CARTA(jogador, slotValido(jogador, d.slot));
 }
 
 void Turnos::tickPisca() {

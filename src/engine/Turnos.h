@@ -39,6 +39,7 @@ public:
     Plataforma::IdTimer PISCA = -1;
 
 private:
+    int slotValido(int jogador, int slot);
     Jogo& j_;
 };
 

@@ -4,7 +4,7 @@
 
 namespace pelmar {
 
-// The statistics record as play reads it; loading and saving it comes with the records files.
+// The statistics record, kept across runs (RegistroEstatisticas reads and writes its file).
 struct Estatisticas {
     int PARTIDAS = 0;
     int BOIS_PRO = 0;

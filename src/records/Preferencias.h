@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/Cartas.h"
 #include "engine/DeUm.h"
@@ -34,6 +36,11 @@ struct Preferencias {
     bool VOCE_FIXO = false;
     bool PARCEIRO_FIXO = false;
     bool ADVERSARIOS_FIXOS = false;
+
+    // The record as last read from its file. A save writes the fields above over these bytes, so
+    // what the game does not use (reserved fields, bytes past a name's length) stays as found.
+    // Empty until a file is read.
+    std::vector<std::uint8_t> bytesLidos;
 
     ModoBaralho modoBaralho() const { return {MODO_TRADICIONAL, BARALHO_LIMPO}; }
 };

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/Decisoes.h"
+#include "players/AnaliseCartas.h"
+#include "players/DecisoesTruco.h"
+#include "players/EscolhaDeCarta.h"
+
+namespace pelmar {
+
+class Jogo;
+
+// The computer players of a game: what the table driver and the truco ladder ask of them.
+class JogadoresComputador : public Decisoes {
+public:
+    explicit JogadoresComputador(Jogo& jogo);
+
+    DecisaoJogada DECIDE_JOGADA(int jogador) override { return escolha.DECIDE_JOGADA(jogador); }
+    bool computadorQuerTrucar(int, int valor, bool forcar) override { return truco.desejoDeTrucar(valor, forcar); }
+    bool computadorAceita(int valor) override { return truco.aceita(valor); }
+    bool computadorJogaMaoDeOnze() override { return truco.MAO_ONZE_COMPUTADOR(); }
+    bool parceiroJogaMaoDeOnze() override { return truco.MAO_ONZE_PARCEIRO(); }
+    bool GUARDA_CARTA(int jogador, bool& trucar, bool& encobrir) override {
+        return escolha.GUARDA_CARTA(jogador, trucar, encobrir);
+    }
+    bool PEDE_PERMISSAO(bool desejo) override { return truco.PEDE_PERMISSAO(desejo); }
+    void pseudoCerebro() override;
+    int tempoDePensarMs(int jogador) override;
+    std::string estatisticaDeRegras(int jogador) override { return escolha.estatisticaDeRegras(jogador); }
+
+    AnaliseCartas analise;
+    EscolhaDeCarta escolha;
+    DecisoesTruco truco;
+
+private:
+    Jogo& j_;
+};
+
+}  // namespace pelmar

@@ -1,0 +1,129 @@
+#include "players/LeituraPersonalidades.h"
+
+#include <charconv>
+#include <optional>
+
+#include "players/TextoVirgula.h"
+#include "records/ArquivoTexto.h"
+
+namespace pelmar {
+
+namespace {
+
+constexpr int COLUNA_SITUACOES = 17;
+constexpr int COLUNA_TEXTO_FINAL = 227;
+constexpr const char* NOMES_DA_SITUACAO[] = {"MAO",      "SEGUNDO", "ANTEPE", "PE",
+                                             "TRUCAR_ALEATORIO", "NAO_TRUCAR", "ROUBAR",
+                                             "SAIRAM_MAIOR_IGUAL", "SAIRAM_MAIOR"};
+
+std::optional<int> inteiro(std::string_view texto) {
+    if (!texto.empty() && texto.front() == '+') texto.remove_prefix(1);
+    int valor = 0;
+    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+    if (texto.empty() || erro != std::errc() || fim != texto.data() + texto.size()) return std::nullopt;
+    return valor;
+}
+
+std::string nomeDaColuna(int coluna) {
+    switch (coluna) {
+        case 3: case 4: case 5: return "sinal na rodada " + std::to_string(coluna - 2);
+        case 6: return "sinal falso";
+        case 7: return "gesto";
+        case 8: return "tempo mínimo";
+        case 9: return "tempo extra";
+        case 10: return "fala";
+        default: break;
+    }
+    const int desvio = coluna - COLUNA_SITUACOES;
+    return "situação " + std::to_string(desvio / 10 + 1) + ", " + NOMES_DA_SITUACAO[desvio % 10 - 1];
+}
+
+// Fills the row from its fields; on a fault returns why, and the row is not to be used.
+std::optional<std::string> preencheLinha(const std::vector<std::string>& campos, LinhaPersonalidade& p) {
+    std::optional<std::string> falha;
+    auto numero = [&](int coluna) {
+        const std::optional<int> valor = inteiro(campos[static_cast<std::size_t>(coluna)]);
+        if (!valor && !falha) {
+            falha = "coluna " + std::to_string(coluna) + " (" + nomeDaColuna(coluna) + ") não é um número: \"" +
+                    campos[static_cast<std::size_t>(coluna)] + "\"";
+        }
+        return valor.value_or(0);
+    };
+    p.CHAVE = campos[1];
+    p.PERSONAGEM = campos[2];
+    if (p.CHAVE.empty()) return "a chave (coluna 1) está vazia";
+    if (p.PERSONAGEM.empty()) return "o personagem (coluna 2) está vazio";
+    for (int r = 1; r <= 3; ++r) p.CHANCE_SINAL[r] = numero(2 + r);
+    p.CHANCE_SINAL_FALSO = numero(6);
+    p.CHANCE_GESTO = numero(7);
+    p.TEMPO_MINIMO = numero(8);
+    p.TEMPO_EXTRA = numero(9);
+    p.CHANCE_FALA = numero(10);
+    for (int n = 1; n <= QTE_SITUACOES; ++n) {
+        const int c = COLUNA_SITUACOES + 10 * (n - 1);
+        SituacaoPersonalidade& s = p.SITUACOES[n];
+        s.ROTULO = campos[static_cast<std::size_t>(c)];
+        s.MAO = numero(c + 1);
+        s.SEGUNDO = numero(c + 2);
+        s.ANTEPE = numero(c + 3);
+        s.PE = numero(c + 4);
+        s.TRUCAR_ALEATORIO = numero(c + 5);
+        s.NAO_TRUCAR = numero(c + 6);
+        s.ROUBAR = numero(c + 7);
+        s.SAIRAM_MAIOR_IGUAL = numero(c + 8);
+        s.SAIRAM_MAIOR = numero(c + 9);
+    }
+    p.TEXTO_FINAL = campos[COLUNA_TEXTO_FINAL];
+    return falha;
+}
+
+}  // namespace
+
+LeituraPersonalidades leTabelaPersonalidades(const std::vector<std::string>& linhasDoArquivo,
+                                             std::string_view nomeArquivo) {
+    LeituraPersonalidades leitura;
+    int alemDoLimite = 0;
+    int primeiraAlemDoLimite = 0;
+    for (std::size_t i = 0; i < linhasDoArquivo.size(); ++i) {
+        if (linhasDoArquivo[i].empty()) continue;
+        const std::vector<std::string> campos = separaTextoVirgula(normalizaLinhaTabela(linhasDoArquivo[i]));
+        if (campos.empty() || campos[0] != "OK") continue;
+        const int nrLinha = static_cast<int>(i) + 1;
+        const std::string onde = std::string(nomeArquivo) + ", linha " + std::to_string(nrLinha) + ": ";
+        if (static_cast<int>(leitura.linhas.size()) == MAX_PERSONALIDADES) {
+            if (alemDoLimite++ == 0) primeiraAlemDoLimite = nrLinha;
+            continue;
+        }
+        const int qtde = static_cast<int>(campos.size());
+        if (qtde < CAMPOS_PERSONALIDADE) {
+            leitura.notas.push_back(onde + std::to_string(qtde) + " campos, são " +
+                                    std::to_string(CAMPOS_PERSONALIDADE) + "; linha ignorada.");
+            continue;
+        }
+        LinhaPersonalidade p;
+        if (const auto falha = preencheLinha(campos, p)) {
+            leitura.notas.push_back(onde + *falha + "; linha ignorada.");
+            continue;
+        }
+        if (qtde > CAMPOS_PERSONALIDADE) {
+            leitura.notas.push_back(onde + std::to_string(qtde) + " campos, são " +
+                                    std::to_string(CAMPOS_PERSONALIDADE) + "; os campos a mais foram ignorados.");
+        }
+        if (comprimentoUtf8(p.CHAVE) > TAMANHO_NOME_JOGADOR) {
+            std::string curta = primeirosCaracteres(p.CHAVE, TAMANHO_NOME_JOGADOR);
+            leitura.notas.push_back(onde + "a chave \"" + p.CHAVE + "\" passa de " +
+                                    std::to_string(TAMANHO_NOME_JOGADOR) + " caracteres; vale \"" + curta + "\".");
+            p.CHAVE = std::move(curta);
+        }
+        leitura.linhas.push_back(std::move(p));
+    }
+    if (alemDoLimite > 0) {
+        leitura.notas.push_back(std::string(nomeArquivo) + ", linha " + std::to_string(primeiraAlemDoLimite) +
+                                ": mais de " + std::to_string(MAX_PERSONALIDADES) + " personalidades; " +
+                                std::to_string(alemDoLimite) + (alemDoLimite == 1 ? " linha" : " linhas") +
+                                " a partir desta ignorada" + (alemDoLimite == 1 ? "." : "s."));
+    }
+    return leitura;
+}
+
+}  // namespace pelmar

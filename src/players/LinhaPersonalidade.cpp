@@ -1,0 +1,24 @@
+#include "players/LinhaPersonalidade.h"
+
+#include <utility>
+
+namespace pelmar {
+
+LinhaPersonalidade personalidadePadrao(std::string chave, std::string personagem) {
+    constexpr int RARO = 1000;
+    LinhaPersonalidade p;
+    p.CHAVE = std::move(chave);
+    p.PERSONAGEM = std::move(personagem);
+    p.CHANCE_SINAL = {{5, 5, 5}};
+    p.CHANCE_SINAL_FALSO = 10;
+    p.CHANCE_GESTO = 20;
+    p.TEMPO_MINIMO = 500;
+    p.TEMPO_EXTRA = 1000;
+    p.CHANCE_FALA = 50;
+    for (SituacaoPersonalidade& s : p.SITUACOES) {
+        s = {"", RARO, RARO, RARO, RARO, RARO, RARO, RARO, RARO, RARO};
+    }
+    return p;
+}
+
+}  // namespace pelmar

@@ -1,0 +1,133 @@
+#include "players/Personalidades.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "engine/ModeloMesa.h"
+#include "engine/Pausa.h"
+#include "players/LeituraPersonalidades.h"
+#include "players/TextoVirgula.h"
+#include "records/ArquivoTexto.h"
+#include "records/Historico.h"
+#include "records/PastaTrabalho.h"
+#include "records/Preferencias.h"
+
+namespace pelmar {
+
+Personalidades::Personalidades(Preferencias& prefs, Pausa& pausa, Historico& historico, const PastaTrabalho& pasta,
+                               ModeloMesa& mesa)
+    : prefs_(prefs), pausa_(pausa), historico_(historico), pasta_(pasta), mesa_(mesa) {
+    for (int p = 1; p <= 4; ++p)
+        PERSONALIDADE_JOGADOR[p] = personalidadePadrao(maiusculas(prefs_.NOME_JOGADOR[p]), prefs_.PERSONAGEM[p]);
+}
+
+RelatorioPersonalidades Personalidades::CARREGA_PERSONALIDADES() {
+    leArquivo();
+    return relata(notasDaLeitura_, erroDaLeitura_);
+}
+
+void Personalidades::leArquivo() {
+    const std::string caminho = pasta_.resolve(ARQUIVO).string();
+    notasDaLeitura_.clear();
+    erroDaLeitura_.reset();
+    const auto linhas = leLinhasTexto(caminho);
+    if (!linhas) {
+        erroDaLeitura_ = "Não foi possível ler o arquivo de personalidades \"" + caminho +
+                         "\"; os jogadores ficam com as personalidades que já tinham.";
+        return;
+    }
+    LeituraPersonalidades leitura = leTabelaPersonalidades(*linhas, caminho);
+    notasDaLeitura_ = std::move(leitura.notas);
+    if (leitura.linhas.empty()) {
+        erroDaLeitura_ = "O arquivo de personalidades \"" + caminho +
+                         "\" não tem nenhuma linha válida marcada OK; os jogadores ficam com as personalidades "
+                         "que já tinham.";
+        return;
+    }
+    NR_PERSONALIDADES = static_cast<int>(leitura.linhas.size());
+    for (int i = 1; i <= NR_PERSONALIDADES; ++i) PERSONALIDADE[i] = std::move(leitura.linhas[static_cast<std::size_t>(i - 1)]);
+    for (int i = NR_PERSONALIDADES + 1; i <= MAX_PERSONALIDADES; ++i) PERSONALIDADE[i] = {};
+}
+
+RelatorioPersonalidades Personalidades::SORTEIA_PERSONALIDADES() {
+    leArquivo();
+    std::vector<std::string> notas = notasDaLeitura_;
+    for (int i = 1; i <= NR_PERSONALIDADES; ++i) PERSONALIDADE[i].DISPONIVEL = true;
+
+    copiaPelaChave(1, true);
+    // Seat 1 keeps the copy made above: the name drawn now is its row from the next draw on.
+    if (!prefs_.VOCE_FIXO) sorteiaNome(1, notas);
+    if (prefs_.PARCEIRO_FIXO) copiaPelaChave(3, true);
+    else sorteiaNome(3, notas);
+    if (!prefs_.ADVERSARIOS_FIXOS) {
+        sorteiaNome(2, notas);
+        sorteiaNome(4, notas);
+    }
+    for (int p = 2; p <= 4; ++p) copiaPelaChave(p, false);
+
+    for (int p = 1; p <= 4; ++p) {
+        mesa_["NOME_JOG_" + std::to_string(p)].texto = prefs_.NOME_JOGADOR[p];
+        prefs_.PERSONAGEM[p] = PERSONALIDADE_JOGADOR[p].PERSONAGEM;
+    }
+    return relata(std::move(notas), erroDaLeitura_);
+}
+
+int Personalidades::tempoDePensarMs(int jogador) {
+    const LinhaPersonalidade& linha = NR_PERSONALIDADES >= jogador ? PERSONALIDADE[jogador]
+                                      : NR_PERSONALIDADES >= 1     ? PERSONALIDADE[1]
+                                                                   : PERSONALIDADE_JOGADOR[jogador];
+    return std::max(linha.TEMPO_MINIMO, 0) + pausa_.random(linha.TEMPO_EXTRA);
+}
+
+int Personalidades::sorteiaDisponivel(int jogador, std::vector<std::string>& notas) {
+    if (NR_PERSONALIDADES == 0) return 0;
+    int livres = 0;
+    for (int i = 1; i <= NR_PERSONALIDADES; ++i) livres += PERSONALIDADE[i].DISPONIVEL ? 1 : 0;
+    if (livres == 0) {
+        notas.push_back(pasta_.resolve(ARQUIVO).string() + ": só " + std::to_string(NR_PERSONALIDADES) +
+                        " personalidade(s) para sortear; o jogador " + std::to_string(jogador) +
+                        " fica com a primeira (" + PERSONALIDADE[1].CHAVE + ").");
+        return 1;
+    }
+    // Uniform among the available rows, as drawing among all rows until one is free would be,
+    // but in one draw.
+    int resta = pausa_.random(livres);
+    for (int i = 1; i <= NR_PERSONALIDADES; ++i) {
+        if (!PERSONALIDADE[i].DISPONIVEL) continue;
+        if (resta-- == 0) return i;
+    }
+    return 1;
+}
+
+void Personalidades::sorteiaNome(int jogador, std::vector<std::string>& notas) {
+    const int i = sorteiaDisponivel(jogador, notas);
+    if (i == 0) return;
+    prefs_.NOME_JOGADOR[jogador] = PERSONALIDADE[i].CHAVE;
+    PERSONALIDADE[i].DISPONIVEL = false;
+}
+
+void Personalidades::copiaPelaChave(int jogador, bool marca) {
+    for (int i = 1; i <= NR_PERSONALIDADES; ++i) {
+        if (!chaveDoJogador(PERSONALIDADE[i], jogador)) continue;
+        PERSONALIDADE_JOGADOR[jogador] = PERSONALIDADE[i];
+        if (marca) PERSONALIDADE[i].DISPONIVEL = false;
+    }
+}
+
+// Keys are upper case from the reading; a name chosen from a character folder keeps its case.
+bool Personalidades::chaveDoJogador(const LinhaPersonalidade& linha, int jogador) const {
+    return linha.CHAVE == maiusculas(prefs_.NOME_JOGADOR[jogador]);
+}
+
+RelatorioPersonalidades Personalidades::relata(std::vector<std::string> notas, std::optional<std::string> erro) {
+    std::vector<std::string> relato = notas;
+    if (erro) relato.push_back(*erro);
+    RelatorioPersonalidades r{std::move(notas), std::move(erro), relato == ultimoRelato_};
+    if (!r.repetido) {
+        for (const std::string& linha : relato) historico_.ESCREVE_HISTORICO(0, linha);
+        ultimoRelato_ = std::move(relato);
+    }
+    return r;
+}
+
+}  // namespace pelmar

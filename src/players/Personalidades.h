@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/DeUm.h"
+#include "players/LinhaPersonalidade.h"
+
+namespace pelmar {
+
+class Historico;
+class ModeloMesa;
+class PastaTrabalho;
+class Pausa;
+struct Preferencias;
+
+// What a reading of the table found wrong. `erro` is for the user's error box; the notes are
+// already in the history log. An unchanged file reports the same again, so `repetido` says the
+// log was spared and the box need not show twice.
+struct RelatorioPersonalidades {
+    std::vector<std::string> notas;
+    std::optional<std::string> erro;
+    bool repetido = false;
+};
+
+// The personality table read from PERSONALIDADES.csv and the copy of a row each seat plays with.
+class Personalidades {
+public:
+    Personalidades(Preferencias& prefs, Pausa& pausa, Historico& historico, const PastaTrabalho& pasta,
+                   ModeloMesa& mesa);
+
+    static constexpr const char* ARQUIVO = "PERSONALIDADES.csv";
+
+    DeUm<LinhaPersonalidade, MAX_PERSONALIDADES> PERSONALIDADE{};
+    int NR_PERSONALIDADES = 0;
+    // Until a draw finds their rows, seats play the default personality under their own names.
+    DeUm<LinhaPersonalidade, 4> PERSONALIDADE_JOGADOR{};
+
+    // Reads the table again. A file that cannot be read leaves the rows of the last reading.
+    RelatorioPersonalidades CARREGA_PERSONALIDADES();
+    // Reads the table and gives every seat its row (names, copies, characters, name labels).
+    RelatorioPersonalidades SORTEIA_PERSONALIDADES();
+
+    // A computer seat's think pause: the table row numbered like the seat (the first row when
+    // the table is shorter), minimum plus a random 0..extra-1 ms.
+    int tempoDePensarMs(int jogador);
+
+private:
+    void leArquivo();
+    // Row number of a random available row; the first row when none is left, 0 for an empty table.
+    int sorteiaDisponivel(int jogador, std::vector<std::string>& notas);
+    void sorteiaNome(int jogador, std::vector<std::string>& notas);
+    void copiaPelaChave(int jogador, bool marca);
+    bool chaveDoJogador(const LinhaPersonalidade& linha, int jogador) const;
+    RelatorioPersonalidades relata(std::vector<std::string> notas, std::optional<std::string> erro);
+
+    Preferencias& prefs_;
+    Pausa& pausa_;
+    Historico& historico_;
+    const PastaTrabalho& pasta_;
+    ModeloMesa& mesa_;
+    std::vector<std::string> ultimoRelato_;
+    std::vector<std::string> notasDaLeitura_;
+    std::optional<std::string> erroDaLeitura_;
+};
+
+}  // namespace pelmar
