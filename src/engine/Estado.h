@@ -105,6 +105,7 @@ struct ChavesDaSessao {
     bool MUDANCA_NIVEL_AUTOMATICA = true;
     bool J3_PAUSADO = false;
     bool MODO_DEBUG = false;  // dealt cards stay face up
+    bool naoGravaPreferencias = false;  // a run whose level and mode are its own
 };
 
 inline char timeDoJogador(int jogador) { return (jogador == 1 || jogador == 3) ? 'J' : 'C'; }

@@ -1,5 +1,11 @@
 #include "engine/Jogo.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "records/RegistroEstatisticas.h"
+#include "records/RegistroPreferencias.h"
+
 namespace pelmar {
 
 Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, PastaTrabalho pasta_)
@@ -26,6 +32,24 @@ Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, Decisoes& decisoes_, PastaTraba
     estado.PARAR = true;
     baralho.INICIA_BARALHO();
     distribuicao.NOVA_MAO_MESA();
+}
+
+void Jogo::INICIALIZA_TUDO() {
+    // Debug snapshots and texts live in TXT; a new folder gets it at once.
+    std::error_code ec;
+    std::filesystem::create_directories(pasta.resolve("TXT"), ec);
+    for (const std::string& nota : CARREGA_ESTATISTICAS(estatisticas, pasta)) log(0, nota);
+    for (const std::string& nota : CARREGA_PREFERENCIAS(prefs, pasta)) log(0, nota);
+    baralho.INICIA_BARALHO();
+    dificuldade.DEFINE_DIFICULDADE(prefs.DIFICULDADE);
+    const auto sorteio = personalidades.SORTEIA_PERSONALIDADES();
+    if (sorteio.erro && !sorteio.repetido) tela.mostraErro(*sorteio.erro);
+    pontuacao.MOSTRA_ESTATISTICAS();
+}
+
+void Jogo::gravaPreferencias() {
+    if (chaves.naoGravaPreferencias) return;
+    if (auto erro = SALVA_PREFERENCIAS(prefs, pasta)) log(0, *erro);
 }
 
 std::string Jogo::rotulo(int jogador, int slot) const {

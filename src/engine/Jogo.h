@@ -21,8 +21,12 @@
 #include "engine/Truco.h"
 #include "engine/Turnos.h"
 #include "players/JogadoresComputador.h"
-#include "players/ProvisorioNivel.h"
+#include "players/Dificuldade.h"
+#include "players/Personalidades.h"
 #include "records/DebugMesa.h"
+#include "records/GanchosEstatisticas.h"
+#include "records/ModeloPontos.h"
+#include "records/Pontuacao.h"
 #include "records/Estatisticas.h"
 #include "records/Historico.h"
 #include "records/PastaTrabalho.h"
@@ -65,15 +69,18 @@ public:
     Placar placar;
     Turnos turnos;
 
-    NivelProvisorio parametrosNivel;
-    PersonalidadesProvisorio personalidades;
+    Dificuldade dificuldade{prefs, historico, mesa};
+    Personalidades personalidades{prefs, pausa, historico, pasta, mesa};
+    ModeloPontos pontos;
+    Pontuacao pontuacao{prefs, estatisticas, mesa, pontos, historico, pasta, [this](int ms) { Wait(ms); },
+                        [this](const std::string& texto) { anuncios.FALA(texto, ""); }};
 
     // The rule brain and the computer players; built last, as they work through all above.
     Inteligencia ia;
     JogadoresComputador computador;
 
-    // Without other hooks, the user's plays are learned.
-    void usaGanchos(Ganchos* ganchos) { ganchos_ = ganchos ? ganchos : &aprende_; }
+    // Without other hooks, the user's plays are learned and the results counted.
+    void usaGanchos(Ganchos* ganchos) { ganchos_ = ganchos ? ganchos : &doJogo_; }
     Ganchos& ganchos() { return *ganchos_; }
 
     // Shorthands for what every part uses.
@@ -85,6 +92,11 @@ public:
     int forca(int carta) const { return FORCA_CARTA(baralho, carta, estado.VIRA, modo()); }
     std::string rotulo(int jogador, int slot) const;
 
+    // The start-up loading, in its order: statistics, preferences, deck, level, players.
+    void INICIALIZA_TUDO();
+    // Saves the preferences unless this run must leave them as they are; errors go to the log.
+    void gravaPreferencias();
+
     // "Gravar DEBUG.TXT" and "Carregar DEBUG.TXT".
     void gravaDebug();
     void carregaDebug();
@@ -94,7 +106,8 @@ public:
 
 private:
     GanchosDeAprendizado aprende_{ia.aprendizado};
-    Ganchos* ganchos_ = &aprende_;
+    GanchosEstatisticas doJogo_{aprende_, pontuacao};
+    Ganchos* ganchos_ = &doJogo_;
 };
 
 }  // namespace pelmar

@@ -24,7 +24,7 @@ constexpr std::string_view CONTROLES_AVULSOS[] = {
     "TXT_PONTUACAO_PARCIAL", "TXT_PONTUACAO_RECORDE", "TXT_QTE_RODADAS", "TfTRUCO_INFO",
     "MONTE_1", "MONTE_2", "MONTE_3",
     // the rule counter window: its caption, and "Lendo:", "Total:", "Maximo:"
-    "TfCONTADOR", "NUMERO", "Total", "Maximo"};
+    "TfCONTADOR", "NUMERO", "Total", "Maximo", "VL_DIFICULDADE_ATUAL", "img_PERSONALIDADE"};
 
 }  // namespace
 
@@ -90,6 +90,7 @@ ModeloMesa::ModeloMesa() {
     (*this)["R3Ja"].dica = "Quem está ganhando a última Mão ";
     for (int s = 1; s <= 3; ++s) JOG(1, s).dica = "Click na Carta para Jogar";
     (*this)["TfCONTADOR"].texto = "Contador de Regras";
+    (*this)["img_PERSONALIDADE"].dica = "Usando Personalidade dos Jogadores";
     for (const char* numero : {"NUMERO", "Total", "Maximo"}) (*this)[numero].texto = "000000";
 }
 

@@ -120,6 +120,8 @@ void Placar::VERIFICA_BOI() {
     else if (ganhou(e.PARTIDAS_JOG, e.PARTIDAS_COM)) lado = 2;
     if (lado == 0) return;
     const bool computador = lado == 1;
+    // Counted and saved first: the level change below compares the stored boi counters.
+    j_.ganchos().boiGanho(lado);
     j_.anuncios.FALA(computador ? "Eu ganhei um BOI" : "Voce ganhou um BOI", computador ? "BOI_COMP" : "BOI_JOG");
     e.PONTOS_JOG = e.PONTOS_COM = 0;
     e.PARTIDAS_NO_BOI = e.PARTIDAS_JOG = e.PARTIDAS_COM = 0;
@@ -130,7 +132,10 @@ void Placar::VERIFICA_BOI() {
     j_.Wait(50);
     j_.anuncios.TOCA_SOM("BOI", 2500);
     j_.Wait(1000);
-    j_.ganchos().boiGanho(lado);
+    if (auto mudanca = j_.dificuldade.mudancaAposBoi(lado, j_.estatisticas, j_.chaves.MUDANCA_NIVEL_AUTOMATICA)) {
+        if (mudanca->aviso) j_.anuncios.FALA(mudanca->aviso->texto, mudanca->aviso->som);
+        j_.gravaPreferencias();
+    }
     mostraFichas();
 }
 

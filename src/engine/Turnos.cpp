@@ -242,7 +242,8 @@ void Turnos::jogaUmaMao() {
     e.GANHADOR_RODADA = e.JOGADOR_MAO;
     const DataHora d = j_.plataforma.dataHora();
     j_.log(0, "--------- INICIO DA MÃO | " + textoDataHora(d));
-    j_.log(0, "DIFICULDADE=" + std::to_string(j_.prefs.DIFICULDADE));
+    if (auto aviso = j_.dificuldade.inicioDaMao()) j_.anuncios.FALA(*aviso, "");
+    j_.mesa["img_PERSONALIDADE"].visivel = j_.prefs.USA_PERSONALIDADE;
     j_.log(0, std::to_string(j_.estatisticas.PONTUACAO_PARCIAL) + "/" + std::to_string(j_.estatisticas.PONTUACAO_TOTAL) +
                   "/" + std::to_string(j_.estatisticas.RECORDE));
     j_.rodadas.JOGA_MAO();

@@ -3,7 +3,7 @@
 namespace pelmar {
 
 int TelaHeadless::perguntaTruco(const PerguntaTruco& pergunta) {
-    perguntasTruco.push_back(pergunta);
+    if (registra) perguntasTruco.push_back(pergunta);
     if (!respostasTruco.empty()) {
         const int r = respostasTruco.front();
         respostasTruco.erase(respostasTruco.begin());
@@ -23,13 +23,13 @@ int TelaHeadless::perguntaOnze() {
 }
 
 void TelaHeadless::caixaMensagem(std::string_view titulo, std::string_view texto) {
-    mensagens.push_back(std::string(titulo) + ": " + std::string(texto));
+    if (registra) mensagens.push_back(std::string(titulo) + ": " + std::string(texto));
 }
 
 void TelaHeadless::mostraErro(std::string_view texto) { erros.emplace_back(texto); }
 
 int TelaHeadless::tocaSom(std::string_view chave) {
-    sons.emplace_back(chave);
+    if (registra) sons.emplace_back(chave);
     return duracaoSomMs;
 }
 

@@ -26,6 +26,8 @@ public:
     int respostaTrucoPadrao = resposta::ACEITAR;
     int respostaOnzePadrao = resposta::JOGAR_ONZE;
     int duracaoSomMs = 0;  // what every sound pretends to last
+    // A long run keeps no record of questions, sounds and boxes (errors are always kept).
+    bool registra = true;
 
     std::vector<PerguntaTruco> perguntasTruco;
     int perguntasOnze = 0;

@@ -89,7 +89,7 @@ void DecisoesTruco::blefe(bool& desejo, int chanceRoubar, int segundaChance, con
 
 bool DecisoesTruco::desejoDeTrucar(int valor, bool forcar) {
     EstadoJogo& e = j_.estado;
-    const auto& n = j_.parametrosNivel;
+    const auto& n = j_.dificuldade.parametros;
     if (e.MAO_DE_ONZE) return false;
     const int rodada = e.RODADA, vez = e.JOGADOR_DA_VEZ;
     const char primeira = e.RESULTADO_RODADA[1];
@@ -148,7 +148,7 @@ bool DecisoesTruco::desejoDeTrucar(int valor, bool forcar) {
 
 bool DecisoesTruco::aceita(int valor) {
     EstadoJogo& e = j_.estado;
-    const auto& n = j_.parametrosNivel;
+    const auto& n = j_.dificuldade.parametros;
     const int rodada = e.RODADA;
     const char primeira = e.RESULTADO_RODADA[1], atual = e.RESULTADO_RODADA_ATUAL;
     bool w = false;
@@ -223,7 +223,7 @@ bool DecisoesTruco::aceita(int valor) {
 bool DecisoesTruco::MAO_ONZE_COMPUTADOR() {
     const int s = a_.PONTOS_JOGADORES();
     const bool cartas = s > 6400 || (s > 3584 && j_.Chance(5));
-    return j_.Chance(j_.parametrosNivel.CHANCE_AVALIA_ONZE) ? a_.AVALIA_COMP() : cartas;
+    return j_.Chance(j_.dificuldade.parametros.CHANCE_AVALIA_ONZE) ? a_.AVALIA_COMP() : cartas;
 }
 
 bool DecisoesTruco::MAO_ONZE_PARCEIRO() {

@@ -25,14 +25,13 @@ Dificuldade::Dificuldade(Preferencias& prefs, Historico& historico, ModeloMesa& 
       historico_(historico),
       mesa_(mesa) {
     mesa_[NOVA].dica = "Nivel de Dificuldade Novo";
-    if (mesa_.existe(ATUAL)) mesa_[ATUAL].dica = "Nivel de Dificuldade Atual";
+    mesa_[ATUAL].dica = "Nivel de Dificuldade Atual";
 }
 
 int Dificuldade::nivel() const { return prefs_.DIFICULDADE; }
 
 void Dificuldade::mostraNivel(const std::string& controle, int valor) {
-    // The current-level label joins the table model with the window; until then only the new one shows.
-    if (mesa_.existe(controle)) mesa_[controle].texto = std::to_string(valor);
+    mesa_[controle].texto = std::to_string(valor);
 }
 
 void Dificuldade::DEFINE_DIFICULDADE(int valor) {

@@ -12,18 +12,18 @@ namespace {
 
 constexpr int COLUNA_SITUACOES = 17;
 constexpr int COLUNA_TEXTO_FINAL = 227;
-constexpr const char* NOMES_DA_SITUACAO[] = {"MAO",      "SEGUNDO", "ANTEPE", "PE",
-                                             "TRUCAR_ALEATORIO", "NAO_TRUCAR", "ROUBAR",
-                                             "SAIRAM_MAIOR_IGUAL", "SAIRAM_MAIOR"};
+constexpr const char* NOMES_DA_SITUACAO[] = {"MAO", "SEGUNDO", "ANTEPE", "PE", "TRUCAR_ALEATORIO", "NAO_TRUCAR",
+                                             "ROUBAR", "SAIRAM_MAIOR_IGUAL", "SAIRAM_MAIOR"};
 
 std::optional<int> inteiro(std::string_view texto) {
-    if (!texto.empty() && texto.front() == '+') texto.remove_prefix(1);
+    if (texto.size() > 1 && texto[0] == '+' && texto[1] != '-') texto.remove_prefix(1);
     int valor = 0;
     const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
     if (texto.empty() || erro != std::errc() || fim != texto.data() + texto.size()) return std::nullopt;
     return valor;
 }
 
+// What a numeric column holds, for the notes.
 std::string nomeDaColuna(int coluna) {
     switch (coluna) {
         case 3: case 4: case 5: return "sinal na rodada " + std::to_string(coluna - 2);

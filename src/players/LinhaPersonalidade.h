@@ -49,7 +49,7 @@ struct LinhaPersonalidade {
     DeUm<SituacaoPersonalidade, QTE_SITUACOES> SITUACOES{};
     std::string TEXTO_FINAL;
 
-    bool operator==(const LinhaPersonalidade&) const = default;
+    bool operator==(const LinhaPersonalidade& outra) const;
 };
 
 // What a seat plays with while the table has no row for it: a quiet player whose chances are

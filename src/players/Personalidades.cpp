@@ -31,17 +31,17 @@ void Personalidades::leArquivo() {
     notasDaLeitura_.clear();
     erroDaLeitura_.reset();
     const auto linhas = leLinhasTexto(caminho);
+    const std::string ficam = NR_PERSONALIDADES > 0
+                                  ? "continuam valendo as " + std::to_string(NR_PERSONALIDADES) + " personalidades lidas antes."
+                                  : "os jogadores ficam com a personalidade padrão.";
     if (!linhas) {
-        erroDaLeitura_ = "Não foi possível ler o arquivo de personalidades \"" + caminho +
-                         "\"; os jogadores ficam com as personalidades que já tinham.";
+        erroDaLeitura_ = "Não foi possível ler o arquivo de personalidades \"" + caminho + "\"; " + ficam;
         return;
     }
     LeituraPersonalidades leitura = leTabelaPersonalidades(*linhas, caminho);
     notasDaLeitura_ = std::move(leitura.notas);
     if (leitura.linhas.empty()) {
-        erroDaLeitura_ = "O arquivo de personalidades \"" + caminho +
-                         "\" não tem nenhuma linha válida marcada OK; os jogadores ficam com as personalidades "
-                         "que já tinham.";
+        erroDaLeitura_ = "O arquivo de personalidades \"" + caminho + "\" não tem nenhuma linha válida marcada OK; " + ficam;
         return;
     }
     NR_PERSONALIDADES = static_cast<int>(leitura.linhas.size());
@@ -54,6 +54,12 @@ RelatorioPersonalidades Personalidades::SORTEIA_PERSONALIDADES() {
     std::vector<std::string> notas = notasDaLeitura_;
     for (int i = 1; i <= NR_PERSONALIDADES; ++i) PERSONALIDADE[i].DISPONIVEL = true;
 
+    // Rows held by fixed seats are not drawn for others, so no two seats share a row.
+    if (prefs_.PARCEIRO_FIXO) reservaPelaChave(3);
+    if (prefs_.ADVERSARIOS_FIXOS) {
+        reservaPelaChave(2);
+        reservaPelaChave(4);
+    }
     copiaPelaChave(1, true);
     // Seat 1 keeps the copy made above: the name drawn now is its row from the next draw on.
     if (!prefs_.VOCE_FIXO) sorteiaNome(1, notas);
@@ -104,6 +110,11 @@ void Personalidades::sorteiaNome(int jogador, std::vector<std::string>& notas) {
     if (i == 0) return;
     prefs_.NOME_JOGADOR[jogador] = PERSONALIDADE[i].CHAVE;
     PERSONALIDADE[i].DISPONIVEL = false;
+}
+
+void Personalidades::reservaPelaChave(int jogador) {
+    for (int i = 1; i <= NR_PERSONALIDADES; ++i)
+        if (chaveDoJogador(PERSONALIDADE[i], jogador)) PERSONALIDADE[i].DISPONIVEL = false;
 }
 
 void Personalidades::copiaPelaChave(int jogador, bool marca) {

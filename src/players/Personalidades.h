@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,10 +38,16 @@ public:
     // Until a draw finds their rows, seats play the default personality under their own names.
     DeUm<LinhaPersonalidade, 4> PERSONALIDADE_JOGADOR{};
 
-    // Reads the table again. A file that cannot be read leaves the rows of the last reading.
+    // Reads the table again. A file that cannot be read, or holds no valid row, leaves the rows
+    // of the last reading.
     RelatorioPersonalidades CARREGA_PERSONALIDADES();
     // Reads the table and gives every seat its row (names, copies, characters, name labels).
     RelatorioPersonalidades SORTEIA_PERSONALIDADES();
+
+    // The nine chances of a seat's situation row 1..21, MAO first.
+    std::array<int, 9> valoresDaSituacao(int jogador, int situacao) const {
+        return PERSONALIDADE_JOGADOR[jogador].SITUACOES[situacao].valores();
+    }
 
     // A computer seat's think pause: the table row numbered like the seat (the first row when
     // the table is shorter), minimum plus a random 0..extra-1 ms.
@@ -52,6 +59,7 @@ private:
     int sorteiaDisponivel(int jogador, std::vector<std::string>& notas);
     void sorteiaNome(int jogador, std::vector<std::string>& notas);
     void copiaPelaChave(int jogador, bool marca);
+    void reservaPelaChave(int jogador);
     bool chaveDoJogador(const LinhaPersonalidade& linha, int jogador) const;
     RelatorioPersonalidades relata(std::vector<std::string> notas, std::optional<std::string> erro);
 

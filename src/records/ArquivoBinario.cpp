@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 namespace pelmar {
 
@@ -21,7 +22,8 @@ std::string notaDeTamanho(const std::filesystem::path& arquivo, const LeituraReg
 
 // NAME.ilegivel, or NAME.ilegivel-2, -3… when taken.
 std::filesystem::path nomeLivreAoLado(const std::filesystem::path& arquivo, std::error_code& ec) {
-    for (int n = 1;; ++n) {
+    constexpr int TENTATIVAS = 1000;
+    for (int n = 1; n <= TENTATIVAS; ++n) {
         std::filesystem::path candidato = arquivo;
         candidato += n == 1 ? std::string(".ilegivel") : ".ilegivel-" + std::to_string(n);
         const auto tipo = std::filesystem::symlink_status(candidato, ec).type();
@@ -31,6 +33,8 @@ std::filesystem::path nomeLivreAoLado(const std::filesystem::path& arquivo, std:
         }
         if (ec) return candidato;
     }
+    ec = std::make_error_code(std::errc::file_exists);
+    return arquivo;
 }
 
 }  // namespace
@@ -107,12 +111,14 @@ CargaRegistro carregaRegistro(const std::filesystem::path& arquivo, std::size_t 
     CargaRegistro carga;
     LeituraRegistro leitura = leRegistro(arquivo, tamanhoRegistro);
     if (leitura.situacao == LeituraRegistro::Situacao::Lido) {
-        if (leitura.tamanhoDoArquivo != tamanhoRegistro) carga.notas.push_back(notaDeTamanho(arquivo, leitura, tamanhoRegistro));
+        if (leitura.tamanhoDoArquivo != tamanhoRegistro)
+            carga.notas.push_back(notaDeTamanho(arquivo, leitura, tamanhoRegistro));
         carga.bytes = std::move(leitura.bytes);
         return carga;
     }
     if (leitura.situacao == LeituraRegistro::Situacao::Ilegivel) {
-        const std::string problema = "Não foi possível ler o arquivo " + nomeCitado(arquivo) + " (" + leitura.erro + ")";
+        const std::string problema =
+            "Não foi possível ler o arquivo " + nomeCitado(arquivo) + " (" + leitura.erro + ")";
         std::error_code ec;
         const std::filesystem::path guardado = nomeLivreAoLado(arquivo, ec);
         if (!ec) std::filesystem::rename(arquivo, guardado, ec);
@@ -121,8 +127,7 @@ CargaRegistro carregaRegistro(const std::filesystem::path& arquivo, std::size_t 
                                   "); valores padrão em uso, o arquivo não foi alterado.");
             return carga;
         }
-        carga.notas.push_back(problema + "; guardado como " + nomeCitado(guardado) +
-                              ", um novo foi criado com os valores padrão.");
+        carga.notas.push_back(problema + "; guardado como " + nomeCitado(guardado) + ", valores padrão em uso.");
     }
     if (auto erro = gravaRegistro(arquivo, padrao)) carga.notas.push_back(std::move(*erro));
     return carga;

@@ -1,5 +1,8 @@
 #include "records/ArquivoTexto.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -111,6 +114,10 @@ std::string utf8DeWindows1252(std::string_view texto) {
 }
 
 std::string windows1252DeUtf8(std::string_view utf8) {
+    // Most lines are plain ASCII, the same in both.
+    bool ascii = true;
+    for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return std::string(utf8);
     std::string saida;
     saida.reserve(utf8.size());
     std::size_t pos = 0;
@@ -183,8 +190,29 @@ std::optional<std::vector<std::string>> leLinhasTexto(const std::filesystem::pat
     return linhas;
 }
 
+namespace {
+
+// Overwrites from the start and then cuts to length: emptying a file first would make the file
+// system flush it to disk on close, which costs more than the whole write.
+bool sobrescreveNoLugar(const std::filesystem::path& arquivo, const std::string& bytes) {
+    const int fd = ::open(arquivo.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = true;
+    std::size_t escritos = 0;
+    while (ok && escritos < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + escritos, bytes.size() - escritos);
+        if (n <= 0) ok = false;
+        else escritos += static_cast<std::size_t>(n);
+    }
+    if (ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) ok = false;
+    if (::close(fd) != 0) ok = false;
+    return ok;
+}
+
+}  // namespace
+
 std::optional<std::string> gravaLinhasTexto(const std::filesystem::path& arquivo,
-                                            const std::vector<std::string>& linhas) {
+                                            const std::vector<std::string>& linhas, Substituicao substituicao) {
     namespace fs = std::filesystem;
     const std::string prefixo = "Não foi possível gravar o arquivo \"" + arquivo.string() + "\": ";
     std::error_code ec;
@@ -192,6 +220,12 @@ std::optional<std::string> gravaLinhasTexto(const std::filesystem::path& arquivo
     if (!fs::is_directory(pasta, ec)) return prefixo + "a pasta \"" + pasta.string() + "\" não existe.";
     if (fs::is_directory(arquivo, ec)) return prefixo + "já existe uma pasta com esse nome.";
 
+    if (substituicao == Substituicao::NoLugar) {
+        std::string bytes;
+        for (const std::string& linha : linhas) bytes += windows1252DeUtf8(linha) + "\r\n";
+        return sobrescreveNoLugar(arquivo, bytes) ? std::nullopt
+                                                  : std::optional<std::string>(prefixo + "erro de escrita.");
+    }
     // Written aside first, so that a full disk or a crash never leaves the old file half replaced.
     fs::path temporario = arquivo;
     temporario += ".tmp";

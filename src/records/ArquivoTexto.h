@@ -14,10 +14,15 @@ namespace pelmar {
 // back in UTF-8 without their line ends. nullopt when the file cannot be opened or read.
 std::optional<std::vector<std::string>> leLinhasTexto(const std::filesystem::path& arquivo);
 
-// Writes the UTF-8 lines as Windows-1252, each ended by CR LF. The old file is only replaced once
-// the new contents are complete on disk. Returns the error message, nullopt on success.
+// Safe: the old file is only replaced once the new contents are complete on disk. In place: for
+// throwaway files rewritten very often, where the extra rename is not worth its cost.
+enum class Substituicao { Segura, NoLugar };
+
+// Writes the UTF-8 lines as Windows-1252, each ended by CR LF. Returns the error message, nullopt
+// on success.
 std::optional<std::string> gravaLinhasTexto(const std::filesystem::path& arquivo,
-                                            const std::vector<std::string>& linhas);
+                                            const std::vector<std::string>& linhas,
+                                            Substituicao substituicao = Substituicao::Segura);
 
 std::string utf8DeWindows1252(std::string_view texto);
 // Characters without a Windows-1252 byte, and bytes that are not UTF-8, become '?'.

@@ -111,7 +111,8 @@ std::optional<std::string> DebugMesa::GRAVA_DEBUG(bool rotativo, const PastaTrab
     linhas.push_back(std::to_string(estado.PONTOS_COM));
     linhas.push_back(std::string(SEPARADOR) + "PONTOS JOGADOR");
     linhas.push_back(std::to_string(estado.PONTOS_JOG));
-    return gravaLinhasTexto(pasta.resolve(nome), linhas);
+    // The rotating snapshots are rewritten at every hand; only the one the user asks for is kept safe.
+    return gravaLinhasTexto(pasta.resolve(nome), linhas, rotativo ? Substituicao::NoLugar : Substituicao::Segura);
 }
 
 ResultadoCargaDebug DebugMesa::CARREGA_DEBUG(const PastaTrabalho& pasta, const Baralho& baralho, EstadoJogo& estado) {

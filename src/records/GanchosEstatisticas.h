@@ -10,7 +10,8 @@ namespace pelmar {
 // The engine's reports with statistics: learning goes on to the other hooks, results to Pontuacao.
 class GanchosEstatisticas : public Ganchos {
 public:
-    GanchosEstatisticas(Ganchos& aprendizado, Pontuacao& pontuacao) : aprendizado_(aprendizado), pontuacao_(pontuacao) {}
+    GanchosEstatisticas(Ganchos& aprendizado, Pontuacao& pontuacao)
+        : aprendizado_(aprendizado), pontuacao_(pontuacao) {}
 
     void APRENDE_REGRA(int jogador, int slot, int valor, bool encoberta) override {
         aprendizado_.APRENDE_REGRA(jogador, slot, valor, encoberta);

@@ -25,14 +25,14 @@ void Historico::ESCREVE_HISTORICO(int nivel, std::string_view texto) {
     std::string linha;
     if (n > 0) linha.assign(prefixo.data(), static_cast<std::size_t>(n));
     linha += texto;
-    linhas_.push_back(linha);
+    if (guardaLinhas) linhas_.push_back(linha);
     // The local copy stays valid even if the listener writes to or clears the log.
     if (aoEscrever) aoEscrever(linha);
 }
 
 void Historico::LIMPA_HISTORICO() { linhas_.clear(); }
 
-std::optional<std::string> Historico::SALVA_HISTORICO(const PastaTrabalho& pasta) const {
+std::optional<std::string> guardaHistoricoAnterior(const PastaTrabalho& pasta) {
     namespace fs = std::filesystem;
     const fs::path antigo = pasta.resolve("P-HISTORICO_OLD.TXT");
     const fs::path novo = pasta.resolve("P-HISTORICO_NEW.TXT");
@@ -47,6 +47,11 @@ std::optional<std::string> Historico::SALVA_HISTORICO(const PastaTrabalho& pasta
                    "\": " + ec.message();
         }
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> Historico::SALVA_HISTORICO(const PastaTrabalho& pasta) const {
+    if (auto erro = guardaHistoricoAnterior(pasta)) return erro;
     // Resolved again: a rotated file of another letter case must not name the new one.
     return gravaLinhasTexto(pasta.resolve("P-HISTORICO_NEW.TXT"), linhas_);
 }

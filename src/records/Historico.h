@@ -22,6 +22,8 @@ public:
 
     // Told of each line as it is added (the log window listens here).
     std::function<void(const std::string&)> aoEscrever;
+    // A long run that streams its lines to a file through aoEscrever need not keep them.
+    bool guardaLinhas = true;
 
     const std::vector<std::string>& linhas() const;
 
@@ -39,5 +41,8 @@ private:
     const EstadoJogo& estado_;
     std::vector<std::string> linhas_;
 };
+
+// Keeps the previous run's P-HISTORICO_NEW.TXT as P-HISTORICO_OLD.TXT; the error, if any.
+std::optional<std::string> guardaHistoricoAnterior(const PastaTrabalho& pasta);
 
 }  // namespace pelmar

@@ -40,6 +40,8 @@ std::vector<std::string> partesDoNome(std::string_view nome) {
 // name order among those equal without case, so the choice does not depend on listing order.
 std::string nomeNoDisco(const std::filesystem::path& pasta, const std::string& parte) {
     std::error_code ec;
+    // The usual case, an exact-case entry, needs no listing of the folder.
+    if (std::filesystem::exists((pasta.empty() ? std::filesystem::path(".") : pasta) / parte, ec)) return parte;
     std::filesystem::directory_iterator it(pasta.empty() ? std::filesystem::path(".") : pasta, ec);
     if (ec) return parte;
     std::optional<std::string> candidato;

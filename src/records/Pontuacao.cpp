@@ -74,7 +74,7 @@ void Pontuacao::PONTUA(std::string_view rotulo, int lado, int base) {
 }
 
 void Pontuacao::CONTA_CARTA_JOGADA() {
-    if (est_.CARTAS_JOGADAS + 1 > CARTAS_POR_PARCIAL) {
+    if (est_.CARTAS_JOGADAS >= CARTAS_POR_PARCIAL) {
         est_.PONTUACAO_PARCIAL = 0;
         est_.CARTAS_JOGADAS = 0;
         mesa_[PARCIAL].texto = "0";

@@ -1,6 +1,7 @@
 #include "records/RegistroEstatisticas.h"
 
 #include <array>
+#include <utility>
 
 #include "records/ArquivoBinario.h"
 #include "records/CamposBinarios.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "records/ArquivoBinario.h"
 #include "records/CamposBinarios.h"

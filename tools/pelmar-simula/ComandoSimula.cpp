@@ -1,0 +1,199 @@
+#include "pelmar-simula/ComandoSimula.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "engine/Jogo.h"
+#include "headless/PlataformaHeadless.h"
+#include "headless/TelaHeadless.h"
+#include "records/HistoricoEmArquivo.h"
+#include "records/InstalacaoDados.h"
+
+namespace pelmar {
+namespace {
+
+constexpr int SUCESSO = 0;
+constexpr int ERRO_DE_ARQUIVO = 1;
+constexpr int ERRO_DE_USO = 2;
+
+constexpr const char* AJUDA = R"(Uso: pelmar-simula [opções]
+
+Joga partidas inteiras com os quatro lugares jogados pelo computador (modo demonstração,
+rápido), numa pasta de trabalho, exatamente como o jogo: cria as preferências, as estatísticas
+e os cérebros que faltam, instala os arquivos de dados que faltam, joga, grava as estatísticas
+e o histórico (P-HISTORICO_NEW.TXT) e mostra um resumo.
+
+Opções:
+  --pasta PASTA        pasta de trabalho (padrão: $PELMAR_PASTA, ou ~/.local/share/pelmar)
+  --semente N          semente do acaso: a mesma semente repete o mesmo jogo, byte a byte
+  --partidas N         partidas a jogar (padrão 1; 0 não joga nada)
+  --nivel-log 0..3     detalhe do histórico (padrão 0)
+  --dificuldade 0..10  nível de dificuldade só nesta execução
+  --modo M             paulista, limpo ou tradicional, só nesta execução
+  --help               mostra esta ajuda
+
+Saída: 0 sucesso, 1 erro de arquivo (com o nome), 2 erro de uso.
+)";
+
+struct Opcoes {
+    std::filesystem::path pasta;
+    std::optional<unsigned long long> semente;
+    long long partidas = 1;
+    int nivelLog = 0;
+    std::optional<int> dificuldade;
+    std::optional<std::string> modo;
+};
+
+bool numero(const std::string& texto, long long minimo, long long maximo, long long& valor) {
+    try {
+        std::size_t usados = 0;
+        valor = std::stoll(texto, &usados);
+        return usados == texto.size() && valor >= minimo && valor <= maximo;
+    } catch (...) {
+        return false;
+    }
+}
+
+// Counts what the run played, and ends the match loop after the last match.
+class Contagem : public Ganchos {
+public:
+    Contagem(Jogo& jogo, Ganchos& doJogo, long long quantas) : jogo_(jogo), doJogo_(doJogo), faltam_(quantas) {}
+    void APRENDE_REGRA(int j, int s, int v, bool e) override { doJogo_.APRENDE_REGRA(j, s, v, e); }
+    void maoGanha(int lado, int valor) override {
+        ++maos;
+        (lado == 2 ? pontosJog : pontosCom) += valor;
+        doJogo_.maoGanha(lado, valor);
+    }
+    void bonus(std::string_view r, int lado, int base) override { doJogo_.bonus(r, lado, base); }
+    void partidaGanha(int lado, int vencedor, int perdedor) override {
+        ++partidas;
+        doJogo_.partidaGanha(lado, vencedor, perdedor);
+        if (--faltam_ <= 0) jogo_.estado.PARAR = true;
+    }
+    void boiGanho(int lado) override {
+        (lado == 2 ? boisJog : boisCom) += 1;
+        doJogo_.boiGanho(lado);
+    }
+    void MOSTRA_ESTATISTICAS() override { doJogo_.MOSTRA_ESTATISTICAS(); }
+
+    long long maos = 0, partidas = 0, pontosJog = 0, pontosCom = 0, boisJog = 0, boisCom = 0;
+
+private:
+    Jogo& jogo_;
+    Ganchos& doJogo_;
+    long long faltam_;
+};
+
+int joga(const Opcoes& o, const std::string& dados, std::ostream& saida, std::ostream& erro) {
+    std::error_code ec;
+    std::filesystem::create_directories(o.pasta, ec);
+    if (!std::filesystem::is_directory(o.pasta, ec)) {
+        erro << "pelmar-simula: não foi possível usar a pasta " << o.pasta.string() << "\n";
+        return ERRO_DE_ARQUIVO;
+    }
+    const PastaTrabalho pasta(o.pasta);
+    for (const std::string& nota : instalaDadosQueFaltam(dados, pasta)) erro << "pelmar-simula: " << nota << "\n";
+
+    // Without a seed the run still is one game among many: take it from the clock.
+    const auto semente = o.semente.value_or(
+        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    PlataformaHeadless plataforma(semente);
+    TelaHeadless tela;
+    tela.registra = false;
+    Jogo jogo(plataforma, tela, pasta);
+
+    HistoricoEmArquivo historico;
+    if (auto falha = historico.abre(pasta)) {
+        erro << "pelmar-simula: " << *falha << "\n";
+        return ERRO_DE_ARQUIVO;
+    }
+    jogo.historico.guardaLinhas = false;
+    jogo.historico.NIVEL_HISTORICO = o.nivelLog;
+    jogo.historico.aoEscrever = [&historico](const std::string& linha) { historico.escreve(linha); };
+
+    jogo.chaves.naoGravaPreferencias = true;  // this run's level and mode are not the user's
+    jogo.INICIALIZA_TUDO();
+    if (o.dificuldade) jogo.dificuldade.DEFINE_DIFICULDADE(*o.dificuldade);
+    if (o.modo) {
+        jogo.prefs.MODO_TRADICIONAL = *o.modo == "tradicional";
+        jogo.prefs.BARALHO_LIMPO = *o.modo == "limpo";
+    }
+    jogo.chaves.MODO_DEMO = true;
+    jogo.prefs.J1_JOGA_SOZINHO = true;
+    jogo.prefs.J3_JOGA_SOZINHO = true;
+    jogo.chaves.SEM_ESPERA = true;
+
+    Contagem contagem(jogo, jogo.ganchos(), o.partidas);
+    jogo.usaGanchos(&contagem);
+    const auto inicio = std::chrono::steady_clock::now();
+    if (o.partidas > 0) jogo.turnos.NOVO_JOGO();
+    const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+
+    jogo.pontuacao.SALVA_ESTATISTICAS();
+    int resultado = SUCESSO;
+    for (const std::string& e : tela.erros) {
+        erro << "pelmar-simula: " << e << "\n";
+        resultado = ERRO_DE_ARQUIVO;
+    }
+    if (auto falha = historico.fecha()) {
+        erro << "pelmar-simula: " << *falha << "\n";
+        resultado = ERRO_DE_ARQUIVO;
+    }
+    const long long porSegundo = segundos > 0 ? static_cast<long long>(static_cast<double>(contagem.maos) / segundos) : 0;
+    saida << "partidas " << contagem.partidas << " · mãos " << contagem.maos << " · bois " << contagem.boisJog << "/"
+          << contagem.boisCom << " · pontos " << contagem.pontosJog << "/" << contagem.pontosCom << " · "
+          << porSegundo << " mãos/s\n";
+    return resultado;
+}
+
+}  // namespace
+
+int comandoSimula(const std::vector<std::string>& args, const std::string& dados, std::ostream& saida,
+                  std::ostream& erro) {
+    Opcoes o;
+    bool temPasta = false;
+    auto usoErrado = [&erro](const std::string& mensagem) {
+        erro << "pelmar-simula: " << mensagem << "\nUse --help para ver as opções.\n";
+        return ERRO_DE_USO;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            saida << AJUDA;
+            return SUCESSO;
+        }
+        if (a != "--pasta" && a != "--semente" && a != "--partidas" && a != "--nivel-log" && a != "--dificuldade" &&
+            a != "--modo")
+            return usoErrado("opção desconhecida: " + a);
+        if (i + 1 >= args.size()) return usoErrado(a + " precisa de um valor");
+        const std::string& v = args[++i];
+        long long n = 0;
+        if (a == "--pasta") {
+            o.pasta = v;
+            temPasta = true;
+        } else if (a == "--semente") {
+            if (!numero(v, 0, INT64_MAX, n)) return usoErrado("--semente precisa de um número natural");
+            o.semente = static_cast<unsigned long long>(n);
+        } else if (a == "--partidas") {
+            if (!numero(v, 0, 100000000, n)) return usoErrado("--partidas precisa de um número de 0 a 100000000");
+            o.partidas = n;
+        } else if (a == "--nivel-log") {
+            if (!numero(v, 0, 3, n)) return usoErrado("--nivel-log vai de 0 a 3");
+            o.nivelLog = static_cast<int>(n);
+        } else if (a == "--dificuldade") {
+            if (!numero(v, 0, 10, n)) return usoErrado("--dificuldade vai de 0 a 10");
+            o.dificuldade = static_cast<int>(n);
+        } else {
+            if (v != "paulista" && v != "limpo" && v != "tradicional")
+                return usoErrado("--modo é paulista, limpo ou tradicional");
+            o.modo = v;
+        }
+    }
+    if (!temPasta) o.pasta = pastaPadraoDoJogo();
+    return joga(o, dados, saida, erro);
+}
+
+}  // namespace pelmar
