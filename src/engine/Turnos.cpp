@@ -174,8 +174,8 @@ void Turnos::tickPisca() {
 
 void Turnos::NOVO_JOGO() {
     EstadoJogo& e = j_.estado;
-    e.PARAR = false;
     j_.mesa["INICIO"].visivel = false;
+    // Tested before PARAR is cleared: clearing it would revive a loop that is still unwinding.
     if (e.JOGO_EM_ANDAMENTO) {
         j_.tela.caixaMensagem(
             "BUG !!!",
@@ -184,6 +184,7 @@ void Turnos::NOVO_JOGO() {
             "computar\nAcontece umas loucuras !!!");
         return;
     }
+    e.PARAR = false;
     j_.ia.aoComecarPartida();
     j_.Wait(500);
     const int pro = j_.estatisticas.BOIS_PRO;
@@ -230,7 +231,8 @@ void Turnos::LACO_PARTIDAS() {
     e.JOGO_EM_ANDAMENTO = true;
     e.PARAR = false;
     e.PONTOS_COM = e.PONTOS_JOG = 0;
-    e.PARTIDAS_JOG = e.PARTIDAS_COM = 0;
+    // A boi left half played by a stop starts over with the new game.
+    e.PARTIDAS_NO_BOI = e.PARTIDAS_JOG = e.PARTIDAS_COM = 0;
     while (!e.PARAR) jogaUmaMao();
     e.JOGO_EM_ANDAMENTO = false;
 }
