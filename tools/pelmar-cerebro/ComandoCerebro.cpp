@@ -47,15 +47,6 @@ Arquivos que faltam são criados com o cabeçalho. Saída: 0 sucesso, 1 erro de 
 (com o nome do arquivo), 2 erro de uso.
 )";
 
-// The tools never play, so no decision is ever asked for.
-class SemDecisoes : public Decisoes {
-public:
-    DecisaoJogada DECIDE_JOGADA(int) override { return {}; }
-    bool computadorQuerTrucar(int, int, bool) override { return false; }
-    bool computadorAceita(int) override { return false; }
-    bool computadorJogaMaoDeOnze() override { return false; }
-    bool parceiroJogaMaoDeOnze() override { return false; }
-};
 
 int usoErrado(std::ostream& erro, const std::string& mensagem) {
     erro << "pelmar-cerebro: " << mensagem << "\nUse --help para ver os comandos.\n";
@@ -104,8 +95,7 @@ int executa(const std::string& comando, const std::filesystem::path& pasta, std:
     }
     PlataformaHeadless plataforma(1);
     TelaHeadless tela;
-    SemDecisoes decisoes;
-    Jogo jogo(plataforma, tela, decisoes, PastaTrabalho(pasta));
+    Jogo jogo(plataforma, tela, PastaTrabalho(pasta));
     Inteligencia& ia = jogo.ia;
     ia.arquivos.aoAvisar = [&erro](const std::string& nota) { erro << "pelmar-cerebro: aviso: " << nota << "\n"; };
 
