@@ -34,6 +34,8 @@ public:
     virtual bool PEDE_PERMISSAO(bool desejo) { return desejo; }
     // The partner's own calls on a turn where no rule covered it and it had no wish.
     virtual void pseudoCerebro() {}
+    // The advice for the user's card, marked on the table.
+    virtual void mostraSugestao() {}
     // The rule-use figures printed beside a computer seat's play in the history.
     virtual std::string estatisticaDeRegras(int /*jogador*/) { return {}; }
 };

@@ -95,6 +95,10 @@ void Turnos::tickJogadores() {
     if (e.JOGADORES[2].PODE_JOGAR) COMPUTADOR_JOGA(2);
     if (e.JOGADORES[4].PODE_JOGAR) COMPUTADOR_JOGA(4);
     if (j_.prefs.J3_JOGA_SOZINHO && e.JOGADORES[3].PODE_JOGAR && !j_.chaves.J3_PAUSADO) PARCEIRO_JOGA(3);
+    if (e.JOGADORES[1].PODE_JOGAR && j_.chaves.MOSTRA_SUGESTAO && j_.chaves.SUGESTAO_PENDENTE) {
+        j_.chaves.SUGESTAO_PENDENTE = false;
+        j_.decisoes.mostraSugestao();
+    }
     if (j_.prefs.J1_JOGA_SOZINHO && e.JOGADORES[1].PODE_JOGAR) PARCEIRO_JOGA(1);
 }
 

@@ -13,6 +13,19 @@ void JogadoresComputador::pseudoCerebro() {
     truco.PSEUDO_CEREBRO_9();
 }
 
+void JogadoresComputador::mostraSugestao() {
+    const DecisaoJogada d = escolha.CONSELHO(false).decisao;
+    ModeloMesa& m = j_.mesa;
+    m["strNR_REGRA"].visivel = true;
+    for (int s = 1; s <= 3; ++s) {
+        Controle& marca = m["imgSUJESTAO_" + std::to_string(s)];
+        marca.visivel = s == d.slot;
+        marca.dica = "Jogar esta CARTA";
+    }
+    m["imgSUJESTAO_TRUCAR"].visivel = d.trucar;
+    m["imgSUJESTAO_ENCOBRIR"].visivel = d.encobrir;
+}
+
 int JogadoresComputador::tempoDePensarMs(int jogador) { return j_.personalidades.tempoDePensarMs(jogador); }
 
 }  // namespace pelmar

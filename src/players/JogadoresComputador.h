@@ -24,6 +24,7 @@ public:
     }
     bool PEDE_PERMISSAO(bool desejo) override { return truco.PEDE_PERMISSAO(desejo); }
     void pseudoCerebro() override;
+    void mostraSugestao() override;
     int tempoDePensarMs(int jogador) override;
     std::string estatisticaDeRegras(int jogador) override { return escolha.estatisticaDeRegras(jogador); }
 

@@ -147,5 +147,52 @@ TEST_F(EscolhaDeCartaTeste, SemPersonalidadeODesejoFicaOCalculado) {
     EXPECT_FALSE(logContem("PERSONALIDADE"));
 }
 
+TEST_F(EscolhaDeCartaTeste, ConselhoESugestaoParaOUsuario) {
+    mao(1, {QUATRO, AS, DOIS});
+    mao(3, {QUATRO, SETE, DAMA});
+    const auto conselho = escolha().CONSELHO(true);
+    EXPECT_EQ(conselho.decisao.slot, 2);  // the ace: the weakest above a King
+    EXPECT_EQ(conselho.texto.rfind("Conselho do PELMAR: \nCalculado:\nJogue a 2ª carta / ", 0), 0u) << conselho.texto;
+    EXPECT_EQ(jogo->mesa["strNR_REGRA"].texto, "Calculado");
+    ASSERT_EQ(tela.mensagens.size(), 1u);
+
+    jogo->computador.mostraSugestao();
+    EXPECT_TRUE(jogo->mesa["imgSUJESTAO_2"].visivel);
+    EXPECT_FALSE(jogo->mesa["imgSUJESTAO_1"].visivel);
+    EXPECT_EQ(jogo->mesa["imgSUJESTAO_2"].dica, "Jogar esta CARTA");
+    EXPECT_TRUE(jogo->mesa["strNR_REGRA"].visivel);
+    EXPECT_EQ(tela.mensagens.size(), 1u);  // no box for the suggestion
+}
+
+TEST_F(EscolhaDeCartaTeste, RegrasDeEncobrir) {
+    const struct {
+        int primeiro;  // who opens the trick; seat 2 decides
+        int ganhador, valor;
+        std::initializer_list<int> cartas;
+        bool onze, encobre;
+        const char* motivo;
+    } casos[] = {
+        {1, 1, REI, {QUATRO, SETE}, false, true, "Esconde a carta se for menor que a da mesa"},
+        {1, 1, REI, {QUATRO, SETE}, true, false, ""},  // not in a hand of eleven
+        {1, 1, QUATRO, {AS, SETE}, false, false, ""},
+        {2, 0, 0, {SETE, QUATRO}, false, true, "Encobrir carta <= Sete na mão"},
+        {2, 0, 0, {AS, DAMA}, false, false, ""},
+    };
+    for (const auto& c : casos) {
+        TearDown();
+        SetUp();
+        jogo->estado.RODADA = 2;
+        jogo->estado.MAO_DE_ONZE = c.onze;
+        primeiro(c.primeiro);
+        mesa(c.ganhador, c.valor);
+        mao(2, c.cartas);
+        mao(4, {QUATRO, QUATRO, 0});
+        EXPECT_EQ(analisa(2).encobrir, c.encobre) << c.valor << (c.onze ? " onze" : "");
+        if (*c.motivo) {
+            EXPECT_TRUE(logContem(c.motivo)) << c.motivo;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pelmar::teste
