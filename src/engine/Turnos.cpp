@@ -220,6 +220,9 @@ void Turnos::LACO_PARTIDAS() {
     const Estatisticas& s = j_.estatisticas;
     const DataHora d = j_.plataforma.dataHora();
     const std::string linha = "===============================";
+    // A new series of matches draws the seats' personalities (the window animates the change).
+    const auto sorteio = j_.personalidades.SORTEIA_PERSONALIDADES();
+    if (sorteio.erro && !sorteio.repetido) j_.tela.mostraErro(*sorteio.erro);
     j_.historico.LIMPA_HISTORICO();
     j_.log(0, linha);
     j_.log(0, "INICIO DO JOGO AS " + textoData(d));
