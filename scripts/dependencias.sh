@@ -8,6 +8,10 @@ PACOTES_PELMAR=(
   make
   cmake
   libgtest-dev
+  qt6-base-dev
+  fonts-dejavu-core
+  espeak-ng
+  sox
 )
 
 instala_dependencias() {

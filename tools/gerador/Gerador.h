@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Each part of the generator writes its catalog under `saida` (the data folder, laid out as the
+// game's working folder) and, when `folhas` is not empty, one contact sheet per catalog there.
+// Output depends on nothing but the code: two runs write identical bytes. Failures throw
+// std::runtime_error naming the file.
+namespace pelmar::gerador {
+
+void geraBaralhos(const QString& saida, const QString& folhas);
+void geraVersosEMesas(const QString& saida, const QString& folhas);
+void geraPersonagens(const QString& saida, const QString& folhas);
+void geraSons(const QString& saida);
+
+}  // namespace pelmar::gerador
