@@ -5,7 +5,6 @@
 #include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
-#include "records/InstalacaoDados.h"
 #include "records/RegistroEstatisticas.h"
 #include "suporte/PastaTemporaria.h"
 
@@ -79,7 +78,9 @@ TEST_F(PartidasSozinhas, EmTodosOsModosENiveisAsRegrasSeMantemEAsEstatisticasBat
             const auto aqui = pasta / (std::string(modo.nome) + std::to_string(nivel));
             std::filesystem::create_directories(aqui);
             PastaTrabalho trabalho(aqui);
-            instalaDadosQueFaltam(PELMAR_DADOS, trabalho);
+            // Play needs the brain and the personalities, not the pictures and sounds.
+            for (const char* arquivo : {"P-BRAIN.TXT", "PERSONALIDADES.csv"})
+                std::filesystem::copy_file(std::filesystem::path(PELMAR_DADOS) / arquivo, aqui / arquivo);
             PlataformaHeadless plataforma(semente);
             TelaHeadless tela;
             Jogo jogo(plataforma, tela, trabalho);
