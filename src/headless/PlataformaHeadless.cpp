@@ -23,8 +23,13 @@ void PlataformaHeadless::processaEventos() {
         if (!t.ativo || t.disparando || t.proximoMs > agoraMs_) continue;
         t.proximoMs = agoraMs_ + std::max(1, t.intervaloMs);
         t.disparando = true;
+        // A callback that throws must not leave its timer marked as running for good.
+        struct Libera {
+            PlataformaHeadless& p;
+            IdTimer id;
+            ~Libera() { p.timer(id).disparando = false; }
+        } libera{*this, id};
         t.aoDisparar();
-        timer(id).disparando = false;
     }
 }
 

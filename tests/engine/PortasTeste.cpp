@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <algorithm>
 
 #include "engine/Estado.h"
@@ -78,6 +80,19 @@ TEST(Portas, TimerNaoDisparaDentroDeSiMesmo) {
     plataforma.ativaTimer(timer, true);
     for (int i = 0; i < 10; ++i) plataforma.processaEventos();
     EXPECT_EQ(maxima, 1);
+}
+
+TEST(Portas, TimerQueLancouErroContinuaDisparando) {
+    PlataformaHeadless plataforma(3);
+    int disparos = 0;
+    const auto timer = plataforma.criaTimer(1, [&] {
+        if (++disparos == 1) throw std::runtime_error("falha no primeiro disparo");
+    });
+    plataforma.ativaTimer(timer, true);
+    plataforma.dorme(1);
+    EXPECT_THROW(plataforma.processaEventos(), std::runtime_error);
+    for (int i = 0; i < 5; ++i) plataforma.processaEventos();
+    EXPECT_GT(disparos, 1);
 }
 
 TEST(Portas, MesmaSementeMesmaSequencia) {
