@@ -9,6 +9,7 @@ PACOTES_PELMAR=(
   cmake
   libgtest-dev
   qt6-base-dev
+  qt6-multimedia-dev
   fonts-dejavu-core
   espeak-ng
   sox

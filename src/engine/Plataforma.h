@@ -35,7 +35,8 @@ public:
     virtual int aleatorio(int n) = 0;
 
     // A repeating timer that fires while events are processed. A timer never fires again
-    // while its own callback is still running.
+    // while its own callback is still running (such ticks are dropped). An unknown timer is
+    // ignored by the setters and reads as inactive.
     virtual IdTimer criaTimer(int intervaloMs, std::function<void()> aoDisparar) = 0;
     virtual void ativaTimer(IdTimer timer, bool ativo) = 0;
     virtual void mudaIntervalo(IdTimer timer, int intervaloMs) = 0;

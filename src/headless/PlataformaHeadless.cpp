@@ -59,19 +59,23 @@ Plataforma::IdTimer PlataformaHeadless::criaTimer(int intervaloMs, std::function
     return static_cast<IdTimer>(timers_.size() - 1);
 }
 
+bool PlataformaHeadless::existe(IdTimer id) const { return id >= 0 && id < static_cast<IdTimer>(timers_.size()); }
+
 void PlataformaHeadless::ativaTimer(IdTimer id, bool ativo) {
+    if (!existe(id)) return;
     Timer& t = timer(id);
     if (ativo && !t.ativo) t.proximoMs = agoraMs_ + std::max(1, t.intervaloMs);
     t.ativo = ativo;
 }
 
 void PlataformaHeadless::mudaIntervalo(IdTimer id, int intervaloMs) {
+    if (!existe(id)) return;
     Timer& t = timer(id);
     t.intervaloMs = intervaloMs;
     t.proximoMs = agoraMs_ + std::max(1, intervaloMs);
 }
 
-bool PlataformaHeadless::timerAtivo(IdTimer id) const { return timer(id).ativo; }
+bool PlataformaHeadless::timerAtivo(IdTimer id) const { return existe(id) && timer(id).ativo; }
 
 PlataformaHeadless::Timer& PlataformaHeadless::timer(IdTimer id) {
     if (id < 0 || id >= static_cast<IdTimer>(timers_.size())) throw std::out_of_range("timer desconhecido");

@@ -39,6 +39,7 @@ private:
         bool disparando = false;
         std::function<void()> aoDisparar;
     };
+    bool existe(IdTimer id) const;
     Timer& timer(IdTimer id);
     const Timer& timer(IdTimer id) const;
 

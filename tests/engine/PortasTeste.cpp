@@ -93,6 +93,10 @@ TEST(Portas, TimerQueLancouErroContinuaDisparando) {
     EXPECT_THROW(plataforma.processaEventos(), std::runtime_error);
     for (int i = 0; i < 5; ++i) plataforma.processaEventos();
     EXPECT_GT(disparos, 1);
+
+    plataforma.ativaTimer(99, true);  // an unknown timer: ignored, as on the desktop
+    plataforma.mudaIntervalo(-1, 5);
+    EXPECT_FALSE(plataforma.timerAtivo(99));
 }
 
 TEST(Portas, MesmaSementeMesmaSequencia) {
