@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <algorithm>
 #include <cstdlib>
@@ -253,6 +253,8 @@ TEST(PlataformaQt, DataHoraEAHoraLocal) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    QCoreApplication aplicacao(argc, argv);
+    // The windows' tests need widgets but no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplicacao(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace pelmar {
+
+// Asks the user whether his side plays its hand of eleven. Modal; 1 play, 2 decline.
+class TfMao11 : public QDialog {
+public:
+    // Answers at once without showing anything (window tests, automatic hosts).
+    using RespostaAutomatica = std::function<int()>;
+
+    explicit TfMao11(QWidget* pai = nullptr);
+
+    void defineRespostaAutomatica(RespostaAutomatica resposta);
+
+    // Throws std::invalid_argument when an automatic answer is not 1 or 2.
+    int pergunta();
+
+protected:
+    // The question must be answered: Escape and the close box are ignored.
+    void reject() override;
+
+private:
+    RespostaAutomatica automatica_;
+    QLabel* texto_ = nullptr;
+    QPushButton* aceitar_ = nullptr;
+    QPushButton* recusar_ = nullptr;
+};
+
+}  // namespace pelmar
