@@ -1,5 +1,7 @@
 #include "records/ArquivoBinario.h"
 
+#include "records/GravacaoArquivo.h"
+
 #include <fstream>
 #include <system_error>
 #include <utility>
@@ -77,33 +79,8 @@ LeituraRegistro leRegistro(const std::filesystem::path& arquivo, std::size_t tam
 }
 
 std::optional<std::string> gravaRegistro(const std::filesystem::path& arquivo, std::span<const std::uint8_t> bytes) {
-    namespace fs = std::filesystem;
-    const std::string prefixo = "Não foi possível gravar o arquivo " + nomeCitado(arquivo) + ": ";
-    std::error_code ec;
-    const fs::path pasta = arquivo.has_parent_path() ? arquivo.parent_path() : fs::path(".");
-    if (!fs::is_directory(pasta, ec)) return prefixo + "a pasta " + nomeCitado(pasta) + " não existe.";
-    if (fs::is_directory(arquivo, ec)) return prefixo + "já existe uma pasta com esse nome.";
-
-    fs::path temporario = arquivo;
-    temporario += ".tmp";
-    {
-        std::ofstream saida(temporario, std::ios::binary | std::ios::trunc);
-        if (!saida) return prefixo + "não foi possível criar " + nomeCitado(temporario) + ".";
-        saida.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        saida.close();
-        if (saida.fail()) {
-            fs::remove(temporario, ec);
-            return prefixo + "erro de escrita.";
-        }
-    }
-    fs::rename(temporario, arquivo, ec);
-    if (ec) {
-        const std::string motivo = ec.message();
-        std::error_code ignorado;
-        fs::remove(temporario, ignorado);
-        return prefixo + motivo;
-    }
-    return std::nullopt;
+    return gravaArquivo(arquivo,
+                        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 CargaRegistro carregaRegistro(const std::filesystem::path& arquivo, std::size_t tamanhoRegistro,

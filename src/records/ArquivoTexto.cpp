@@ -1,8 +1,5 @@
 #include "records/ArquivoTexto.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -84,8 +81,6 @@ std::optional<unsigned char> byteWindows1252(char32_t c) {
     }
     return std::nullopt;
 }
-
-std::string descreveErro(const std::error_code& ec) { return ec ? ec.message() : std::string("erro de escrita"); }
 
 }  // namespace
 
@@ -190,67 +185,11 @@ std::optional<std::vector<std::string>> leLinhasTexto(const std::filesystem::pat
     return linhas;
 }
 
-namespace {
-
-// Overwrites from the start and then cuts to length: emptying a file first would make the file
-// system flush it to disk on close, which costs more than the whole write.
-bool sobrescreveNoLugar(const std::filesystem::path& arquivo, const std::string& bytes) {
-    const int fd = ::open(arquivo.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    bool ok = true;
-    std::size_t escritos = 0;
-    while (ok && escritos < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + escritos, bytes.size() - escritos);
-        if (n <= 0) ok = false;
-        else escritos += static_cast<std::size_t>(n);
-    }
-    if (ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    return ok;
-}
-
-}  // namespace
-
 std::optional<std::string> gravaLinhasTexto(const std::filesystem::path& arquivo,
                                             const std::vector<std::string>& linhas, Substituicao substituicao) {
-    namespace fs = std::filesystem;
-    const std::string prefixo = "Não foi possível gravar o arquivo \"" + arquivo.string() + "\": ";
-    std::error_code ec;
-    const fs::path pasta = arquivo.has_parent_path() ? arquivo.parent_path() : fs::path(".");
-    if (!fs::is_directory(pasta, ec)) return prefixo + "a pasta \"" + pasta.string() + "\" não existe.";
-    if (fs::is_directory(arquivo, ec)) return prefixo + "já existe uma pasta com esse nome.";
-
-    if (substituicao == Substituicao::NoLugar) {
-        std::string bytes;
-        for (const std::string& linha : linhas) bytes += windows1252DeUtf8(linha) + "\r\n";
-        return sobrescreveNoLugar(arquivo, bytes) ? std::nullopt
-                                                  : std::optional<std::string>(prefixo + "erro de escrita.");
-    }
-    // Written aside first, so that a full disk or a crash never leaves the old file half replaced.
-    fs::path temporario = arquivo;
-    temporario += ".tmp";
-    {
-        std::ofstream saida(temporario, std::ios::binary | std::ios::trunc);
-        if (!saida) return prefixo + "não foi possível criar o arquivo.";
-        for (const std::string& linha : linhas) {
-            const std::string bytes = windows1252DeUtf8(linha);
-            saida.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            saida.write("\r\n", 2);
-        }
-        saida.close();
-        if (saida.fail()) {
-            fs::remove(temporario, ec);
-            return prefixo + "erro de escrita.";
-        }
-    }
-    fs::rename(temporario, arquivo, ec);
-    if (ec) {
-        const std::string motivo = descreveErro(ec);
-        std::error_code ignorado;
-        fs::remove(temporario, ignorado);
-        return prefixo + motivo;
-    }
-    return std::nullopt;
+    std::string bytes;
+    for (const std::string& linha : linhas) bytes += windows1252DeUtf8(linha) + "\r\n";
+    return gravaArquivo(arquivo, bytes, substituicao);
 }
 
 }  // namespace pelmar

@@ -7,16 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "records/GravacaoArquivo.h"
+
 namespace pelmar {
 
 // Files made by older versions, or edited on Windows, are Windows-1252 with CR LF; a file that is
 // valid UTF-8 as a whole is taken as UTF-8 (a leading byte order mark is dropped). Lines come
 // back in UTF-8 without their line ends. nullopt when the file cannot be opened or read.
 std::optional<std::vector<std::string>> leLinhasTexto(const std::filesystem::path& arquivo);
-
-// Safe: the old file is only replaced once the new contents are complete on disk. In place: for
-// throwaway files rewritten very often, where the extra rename is not worth its cost.
-enum class Substituicao { Segura, NoLugar };
 
 // Writes the UTF-8 lines as Windows-1252, each ended by CR LF. Returns the error message, nullopt
 // on success.

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pelmar {
+
+// Safe: the old file is only replaced once the new contents are complete on disk. In place: for
+// throwaway files rewritten very often, where the extra rename is not worth its cost.
+enum class Substituicao { Segura, NoLugar };
+
+// Makes `bytes` the file's whole contents. Returns the error message naming the file, nullopt on
+// success; a failed safe write leaves the old file as it was.
+std::optional<std::string> gravaArquivo(const std::filesystem::path& arquivo, std::string_view bytes,
+                                        Substituicao substituicao = Substituicao::Segura);
+
+}  // namespace pelmar
