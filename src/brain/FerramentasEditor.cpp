@@ -12,10 +12,15 @@ namespace {
 std::string nr(long long n) { return std::to_string(n); }
 }  // namespace
 
-void FerramentasEditor::TROCA_QTE_REGRAS() {
+std::vector<std::string>& FerramentasEditor::novoRelatorio(const char* titulo) {
     auto& texto = ia_.editor.TEXT;
     texto.clear();
-    texto.emplace_back("--- Troca Qte Regras");
+    texto.emplace_back(titulo);
+    return texto;
+}
+
+void FerramentasEditor::TROCA_QTE_REGRAS() {
+    auto& texto = novoRelatorio("--- Troca Qte Regras");
     Cerebro& c = ia_.cerebro;
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
         if (i % 10000 == 0) texto.push_back("= " + nr(i));
@@ -28,9 +33,7 @@ void FerramentasEditor::TROCA_QTE_REGRAS() {
 }
 
 void FerramentasEditor::APAGA_REGRAS_ERRADAS() {
-    auto& texto = ia_.editor.TEXT;
-    texto.clear();
-    texto.emplace_back("--- Apaga Regas erradas");
+    auto& texto = novoRelatorio("--- Apaga Regas erradas");
     Cerebro& c = ia_.cerebro;
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
         if (c[i].QTE == 0) continue;
@@ -50,9 +53,7 @@ void FerramentasEditor::APAGA_REGRAS_ERRADAS() {
 }
 
 void FerramentasEditor::LIMPA_TRUCOS() {
-    auto& texto = ia_.editor.TEXT;
-    texto.clear();
-    texto.emplace_back("Limpa TRUCO para 0: ");
+    auto& texto = novoRelatorio("Limpa TRUCO para 0: ");
     Cerebro& c = ia_.cerebro;
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
         if (i % 1000 == 0) texto.push_back("= " + nr(i));
@@ -66,9 +67,7 @@ void FerramentasEditor::LIMPA_TRUCOS() {
 }
 
 void FerramentasEditor::ACHA_REPETIDOS() {
-    auto& texto = ia_.editor.TEXT;
-    texto.clear();
-    texto.emplace_back("Achando Repetidos: ");
+    auto& texto = novoRelatorio("Achando Repetidos: ");
     Cerebro& c = ia_.cerebro;
     achaRepetidos(c.alteraTodas(), c.QTE_REGRAS(), texto);
     ia_.jogo.plataforma.processaEventos();
@@ -76,9 +75,7 @@ void FerramentasEditor::ACHA_REPETIDOS() {
 }
 
 void FerramentasEditor::ACHA_REGRA_TRUCAR() {
-    auto& texto = ia_.editor.TEXT;
-    texto.clear();
-    texto.emplace_back("Achando regra pra o TRUCO 0: ");
+    auto& texto = novoRelatorio("Achando regra pra o TRUCO 0: ");
     Cerebro& c = ia_.cerebro;
     achaRegraTrucar(c.alteraTodas(), c.QTE_REGRAS(), texto);
     ia_.jogo.plataforma.processaEventos();
@@ -86,9 +83,7 @@ void FerramentasEditor::ACHA_REGRA_TRUCAR() {
 }
 
 void FerramentasEditor::ORDENA_CEREBRO() {
-    auto& texto = ia_.editor.TEXT;
-    texto.clear();
-    texto.emplace_back("Sorteando: ");
+    auto& texto = novoRelatorio("Sorteando: ");
     Cerebro& c = ia_.cerebro;
     c.defineQuantidade(ordenaCerebro(c.alteraTodas(), c.QTE_REGRAS(), texto));
     ia_.jogo.plataforma.processaEventos();

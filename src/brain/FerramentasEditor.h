@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace pelmar {
 
@@ -26,6 +27,9 @@ public:
     bool VALIDA_CARTAS();
 
 private:
+    // Each tool empties the report box and starts it with its title.
+    std::vector<std::string>& novoRelatorio(const char* titulo);
+
     Inteligencia& ia_;
 };
 

@@ -55,4 +55,23 @@ public:
     virtual void MOSTRA_ESTATISTICAS() {}
 };
 
+// Hooks that pass everything on to others; a watcher overrides what it watches and calls on.
+class GanchosRepassados : public Ganchos {
+public:
+    explicit GanchosRepassados(Ganchos& proximos) : proximos_(proximos) {}
+    void APRENDE_REGRA(int jogador, int slot, int valor, bool encoberta) override {
+        proximos_.APRENDE_REGRA(jogador, slot, valor, encoberta);
+    }
+    void maoGanha(int lado, int valorDaMao) override { proximos_.maoGanha(lado, valorDaMao); }
+    void bonus(std::string_view rotulo, int lado, int base) override { proximos_.bonus(rotulo, lado, base); }
+    void partidaGanha(int lado, int vencedor, int perdedor) override {
+        proximos_.partidaGanha(lado, vencedor, perdedor);
+    }
+    void boiGanho(int lado) override { proximos_.boiGanho(lado); }
+    void MOSTRA_ESTATISTICAS() override { proximos_.MOSTRA_ESTATISTICAS(); }
+
+private:
+    Ganchos& proximos_;
+};
+
 }  // namespace pelmar

@@ -146,73 +146,62 @@ bool DecisoesTruco::desejoDeTrucar(int valor, bool forcar) {
     return desejo;
 }
 
+bool DecisoesTruco::cartasParaAceitar(int valor, int s) const {
+    const EstadoJogo& e = j_.estado;
+    const int rodada = e.RODADA;
+    const char primeira = e.RESULTADO_RODADA[1], atual = e.RESULTADO_RODADA_ATUAL;
+    switch (valor) {
+        case 3:
+            return (rodada == 1 && s > 6400) ||
+                   (rodada == 2 && ((primeira == 'C' && s > 2304) || (primeira == 'E' && s > 8192) ||
+                                    (primeira == 'J' && s > 8192))) ||
+                   (rodada == 3 && ((primeira == 'E' && s > 2304) || (atual == 'C' && s > 768) ||
+                                    (atual == 'J' && s > 1280)));
+        case 6:
+            return s > 40960 || (rodada == 1 && s > 10496) ||
+                   (rodada == 2 && ((primeira == 'C' && s > 8192) || (primeira == 'E' && s > 4096))) ||
+                   (rodada == 3 && s > 4096);
+        case 9:
+            return s > 40960 || (rodada == 1 && s > 20480) ||
+                   (rodada == 2 && ((primeira == 'C' && s > 8192) || (primeira == 'E' && s > 16384))) ||
+                   (rodada == 3 && s > 16384);
+        default:
+            return s > 40960 || (rodada == 1 && s > 36864) ||
+                   (rodada == 2 && ((primeira == 'C' && s > 16384) || (primeira == 'E' && s > 8192))) ||
+                   (rodada == 3 && s > 16384);
+    }
+}
+
 bool DecisoesTruco::aceita(int valor) {
     EstadoJogo& e = j_.estado;
     const auto& n = j_.dificuldade.parametros;
-    const int rodada = e.RODADA;
-    const char primeira = e.RESULTADO_RODADA[1], atual = e.RESULTADO_RODADA_ATUAL;
+    const int chanceAceita = valor == 3 ? n.CHANCE_ACEITA_3
+                             : valor == 6 ? n.CHANCE_ACEITA_6
+                             : valor == 9 ? n.CHANCE_ACEITA_9
+                                          : n.CHANCE_ACEITA_12;
+    const int chanceRoubar = valor == 3 ? n.CHANCE_ROUBAR_3
+                             : valor == 6 ? n.CHANCE_ROUBAR_6
+                             : valor == 9 ? n.CHANCE_ROUBAR_9
+                                          : n.CHANCE_ROUBAR_12;
     bool w = false;
-    // The nine and the twelve: points, cards, a fixed chance, a bluff.
-    auto bloco = [&](int pontos, bool forte, int chanceAceita, int chanceRoubar) {
-        if (e.PONTOS_JOG + pontos > 12) w = true;
-        if (forte) w = true;
-        if (j_.Chance(chanceAceita)) w = true;
-        if (j_.Chance(chanceRoubar)) w = a_.AVALIA_COMP();
-    };
-    switch (valor) {
-        case 3: {
-            bool ia = IA_ACEITA(2);
-            ia = IA_ACEITA(4) || ia;
-            if (ia) w = true;
-            const int s = a_.PONTOS_JOGADORES();
-            if ((rodada == 1 && s > 6400) ||
-                (rodada == 2 && ((primeira == 'C' && s > 2304) || (primeira == 'E' && s > 8192) ||
-                                 (primeira == 'J' && s > 8192))) ||
-                (rodada == 3 && ((primeira == 'E' && s > 2304) || (atual == 'C' && s > 768) ||
-                                 (atual == 'J' && s > 1280))))
-                w = true;
-            ++e.TRUCOS_SEGUIDOS;
-            if (e.TRUCOS_SEGUIDOS >= MAX_TRUCOS_SEGUIDOS) {
-                w = true;
-                j_.log(0, "MAXIMO NR TRUCOS SEGUIDOS " + std::to_string(e.TRUCOS_SEGUIDOS));
-            }
-            if (j_.Chance(n.CHANCE_ACEITA_3)) w = true;
-            if (j_.Chance(n.CHANCE_ROUBAR_3)) w = a_.AVALIA_COMP();
-            break;
-        }
-        case 6: {
-            if (e.PONTOS_JOG + 3 > 12) w = true;
-            bool ia = IA_ACEITA(2);
-            ia = IA_ACEITA(4) || ia;
-            if (ia) w = true;
-            const int s = a_.PONTOS_JOGADORES();
-            if (s > 40960 || (rodada == 1 && s > 10496) ||
-                (rodada == 2 && ((primeira == 'C' && s > 8192) || (primeira == 'E' && s > 4096))) ||
-                (rodada == 3 && s > 4096))
-                w = true;
-            if (j_.Chance(n.CHANCE_ACEITA_6)) w = true;
-            if (j_.Chance(n.CHANCE_ROUBAR_6)) w = a_.AVALIA_COMP();
-            break;
-        }
-        case 9: {
-            const int s = a_.PONTOS_JOGADORES();
-            bloco(6,
-                  s > 40960 || (rodada == 1 && s > 20480) ||
-                      (rodada == 2 && ((primeira == 'C' && s > 8192) || (primeira == 'E' && s > 16384))) ||
-                      (rodada == 3 && s > 16384),
-                  n.CHANCE_ACEITA_9, n.CHANCE_ROUBAR_9);
-            break;
-        }
-        default: {
-            const int s = a_.PONTOS_JOGADORES();
-            bloco(9,
-                  s > 40960 || (rodada == 1 && s > 36864) ||
-                      (rodada == 2 && ((primeira == 'C' && s > 16384) || (primeira == 'E' && s > 8192))) ||
-                      (rodada == 3 && s > 16384),
-                  n.CHANCE_ACEITA_12, n.CHANCE_ROUBAR_12);
-            break;
+    // Points (from the six up), the brain (three and six), cards, the run of trucos (three), a
+    // fixed chance, a bluff: in this order, as each may draw a random number.
+    if (valor > 3 && e.PONTOS_JOG + valor - 3 > 12) w = true;
+    if (valor <= 6) {
+        bool ia = IA_ACEITA(2);
+        ia = IA_ACEITA(4) || ia;
+        if (ia) w = true;
+    }
+    if (cartasParaAceitar(valor, a_.PONTOS_JOGADORES())) w = true;
+    if (valor == 3) {
+        ++e.TRUCOS_SEGUIDOS;
+        if (e.TRUCOS_SEGUIDOS >= MAX_TRUCOS_SEGUIDOS) {
+            w = true;
+            j_.log(0, "MAXIMO NR TRUCOS SEGUIDOS " + std::to_string(e.TRUCOS_SEGUIDOS));
         }
     }
+    if (j_.Chance(chanceAceita)) w = true;
+    if (j_.Chance(chanceRoubar)) w = a_.AVALIA_COMP();
     ACEITA_POR_PONTOS(w);
     TRUCA_POR_DEDUCAO(w);
     // A side that has already lost refuses whatever the points or the cards seen say.

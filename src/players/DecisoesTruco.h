@@ -34,6 +34,8 @@ public:
     bool IA_ACEITA(int jogador);
 
 private:
+    // The strength test of the answer at this stake, on the computer side's strength s.
+    bool cartasParaAceitar(int valor, int s) const;
     void blefe(bool& desejo, int chanceRoubar, int segundaChance, const char* texto);
     void pseudoSeisOuNove(int valorAtual, int chanceAntepe, int limiteAntepeFinal, int chanceAleatoria, int valor);
     void pseudoTrucaSeQuiser(bool desejo, int chanceAleatoria, int valor);

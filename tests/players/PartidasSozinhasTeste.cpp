@@ -13,10 +13,9 @@ namespace {
 
 // Watches every card put down and every result, passes them on to the game's own hooks, and
 // stops the match loop after some matches.
-struct Vigia : Ganchos {
-    Vigia(Jogo& j, int partidas_) : jogo(j), doJogo(j.ganchos()), partidasQueFaltam(partidas_) {}
+struct Vigia : GanchosRepassados {
+    Vigia(Jogo& j, int partidas_) : GanchosRepassados(j.ganchos()), jogo(j), partidasQueFaltam(partidas_) {}
     Jogo& jogo;
-    Ganchos& doJogo;
     int partidasQueFaltam;
     int cartas = 0, maos = 0, partidas = 0, vitorias = 0, boisPro = 0, boisContra = 0;
     long long pontosPro = 0, pontosContra = 0;
@@ -29,7 +28,7 @@ struct Vigia : Ganchos {
         if (falhas.size() < 5) falhas.push_back(texto);
     }
     void APRENDE_REGRA(int jogador, int slot, int valor, bool encoberta) override {
-        doJogo.APRENDE_REGRA(jogador, slot, valor, encoberta);
+        GanchosRepassados::APRENDE_REGRA(jogador, slot, valor, encoberta);
         if (slot == 0) return;
         ++cartas;
         const EstadoJogo& e = jogo.estado;
@@ -42,25 +41,23 @@ struct Vigia : Ganchos {
         pontosCom = e.PONTOS_COM;
     }
     void maoGanha(int lado, int valor) override {
-        doJogo.maoGanha(lado, valor);
+        GanchosRepassados::maoGanha(lado, valor);
         ++maos;
         (lado == 2 ? pontosPro : pontosContra) += valor;
         maoAcabou = true;
         naMao.clear();
     }
-    void bonus(std::string_view rotulo, int lado, int base) override { doJogo.bonus(rotulo, lado, base); }
     void partidaGanha(int lado, int vencedor, int perdedor) override {
-        doJogo.partidaGanha(lado, vencedor, perdedor);
+        GanchosRepassados::partidaGanha(lado, vencedor, perdedor);
         ++partidas;
         if (lado == 2) ++vitorias;
         if (vencedor < 12 || perdedor > 11) falha("partida terminou com " + std::to_string(vencedor));
         if (--partidasQueFaltam <= 0) jogo.estado.PARAR = true;
     }
     void boiGanho(int lado) override {
-        doJogo.boiGanho(lado);
+        GanchosRepassados::boiGanho(lado);
         ++(lado == 2 ? boisPro : boisContra);
     }
-    void MOSTRA_ESTATISTICAS() override { doJogo.MOSTRA_ESTATISTICAS(); }
 };
 
 using PartidasSozinhas = PastaTemporaria;

@@ -58,32 +58,29 @@ bool numero(const std::string& texto, long long minimo, long long maximo, long l
 }
 
 // Counts what the run played, and ends the match loop after the last match.
-class Contagem : public Ganchos {
+class Contagem : public GanchosRepassados {
 public:
-    Contagem(Jogo& jogo, Ganchos& doJogo, long long quantas) : jogo_(jogo), doJogo_(doJogo), faltam_(quantas) {}
-    void APRENDE_REGRA(int j, int s, int v, bool e) override { doJogo_.APRENDE_REGRA(j, s, v, e); }
+    Contagem(Jogo& jogo, Ganchos& doJogo, long long quantas)
+        : GanchosRepassados(doJogo), jogo_(jogo), faltam_(quantas) {}
     void maoGanha(int lado, int valor) override {
         ++maos;
         (lado == 2 ? pontosJog : pontosCom) += valor;
-        doJogo_.maoGanha(lado, valor);
+        GanchosRepassados::maoGanha(lado, valor);
     }
-    void bonus(std::string_view r, int lado, int base) override { doJogo_.bonus(r, lado, base); }
     void partidaGanha(int lado, int vencedor, int perdedor) override {
         ++partidas;
-        doJogo_.partidaGanha(lado, vencedor, perdedor);
+        GanchosRepassados::partidaGanha(lado, vencedor, perdedor);
         if (--faltam_ <= 0) jogo_.estado.PARAR = true;
     }
     void boiGanho(int lado) override {
         (lado == 2 ? boisJog : boisCom) += 1;
-        doJogo_.boiGanho(lado);
+        GanchosRepassados::boiGanho(lado);
     }
-    void MOSTRA_ESTATISTICAS() override { doJogo_.MOSTRA_ESTATISTICAS(); }
 
     long long maos = 0, partidas = 0, pontosJog = 0, pontosCom = 0, boisJog = 0, boisCom = 0;
 
 private:
     Jogo& jogo_;
-    Ganchos& doJogo_;
     long long faltam_;
 };
 
