@@ -26,6 +26,9 @@ Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, Decisoes& decisoes_, PastaTraba
       truco(*this),
       placar(*this),
       turnos(*this),
+      conversa(*this),
+      relogio(*this),
+      troca(*this),
       ia(*this),
       computador(*this) {
     ia.consulta.usaEscolhaCalculada(&computador.escolha);
@@ -39,6 +42,7 @@ void Jogo::INICIALIZA_TUDO() {
     std::error_code ec;
     std::filesystem::create_directories(pasta.resolve("TXT"), ec);
     for (const std::string& nota : CARREGA_ESTATISTICAS(estatisticas, pasta)) log(0, nota);
+    conversa.CONTA_FALAS();
     for (const std::string& nota : CARREGA_PREFERENCIAS(prefs, pasta)) log(0, nota);
     baralho.INICIA_BARALHO();
     dificuldade.DEFINE_DIFICULDADE(prefs.DIFICULDADE);

@@ -8,6 +8,7 @@
 #include "engine/Anuncios.h"
 #include "engine/Animacoes.h"
 #include "engine/Cartas.h"
+#include "engine/Conversa.h"
 #include "engine/Decisoes.h"
 #include "engine/Distribuicao.h"
 #include "engine/Estado.h"
@@ -16,8 +17,10 @@
 #include "engine/Pausa.h"
 #include "engine/Placar.h"
 #include "engine/Plataforma.h"
+#include "engine/RelogioDeJogo.h"
 #include "engine/Rodadas.h"
 #include "engine/Tela.h"
+#include "engine/TrocaDeJogadores.h"
 #include "engine/Truco.h"
 #include "engine/Turnos.h"
 #include "players/JogadoresComputador.h"
@@ -68,6 +71,9 @@ public:
     Truco truco;
     Placar placar;
     Turnos turnos;
+    Conversa conversa;
+    RelogioDeJogo relogio;
+    TrocaDeJogadores troca;
 
     Dificuldade dificuldade{prefs, historico, mesa};
     Personalidades personalidades{prefs, pausa, historico, pasta, mesa};
@@ -92,7 +98,7 @@ public:
     int forca(int carta) const { return FORCA_CARTA(baralho, carta, estado.VIRA, modo()); }
     std::string rotulo(int jogador, int slot) const;
 
-    // The start-up loading, in its order: statistics, preferences, deck, level, players.
+    // The start-up loading, in its order: statistics, chat lines, preferences, deck, level, players.
     void INICIALIZA_TUDO();
     // Saves the preferences unless this run must leave them as they are; errors go to the log.
     void gravaPreferencias();

@@ -22,6 +22,7 @@ constexpr std::string_view CONTROLES_AVULSOS[] = {
     "DECISAO_TRUCO", "DECISAO_CARTA", "DESCISAO_JOGAR", "VL_DIFICULDADE_NOVA",
     "imgSUJESTAO_1", "imgSUJESTAO_2", "imgSUJESTAO_3", "imgSUJESTAO_TRUCAR", "imgSUJESTAO_ENCOBRIR",
     "TXT_PONTUACAO_PARCIAL", "TXT_PONTUACAO_RECORDE", "TXT_QTE_RODADAS", "TfTRUCO_INFO",
+    "TfPIADAS",  // the jokes window: its lines in the text, shown while visible
     "MONTE_1", "MONTE_2", "MONTE_3",
     // the rule counter window: its caption, and "Lendo:", "Total:", "Maximo:"
     "TfCONTADOR", "NUMERO", "Total", "Maximo", "VL_DIFICULDADE_ATUAL", "img_PERSONALIDADE"};

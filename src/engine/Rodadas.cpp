@@ -214,7 +214,8 @@ void Rodadas::JOGA_CARTA(int p, int s) {
     const std::string prefixoLog = std::string(escondida.marcado ? "#" : " ") + " " +
                                    alinhaDireita(j_.rotulo(p, s), 20) + " | " + estatistica;
 
-    if (e.PARAR || e.RODADA > 3) return;
+    // Outside tricks 1..3 (a stopped hand being swept away) there is no table position to play to.
+    if (e.PARAR || e.RODADA < 1 || e.RODADA > 3) return;
     j_.truco.ATUALIZA_TRUCO();
     if (!jogador.PODE_JOGAR) return;
 

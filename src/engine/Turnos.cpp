@@ -169,6 +169,7 @@ void Turnos::tickPisca() {
         m["LOGOTIPO_0"].visivel = !m["LOGOTIPO_0"].visivel;
     }
     if (j_.chaves.J3_PAUSADO) j_.animacoes.chacoalha(m["IMG_JOGADOR_3"]);
+    if (j_.estado.JOGO_EM_ANDAMENTO) j_.conversa.CONVERSA_JOGADORES();
     Controle& info = m["TfTRUCO_INFO"];
     if (info.contador >= 0) {
         --info.contador;
@@ -179,6 +180,7 @@ void Turnos::tickPisca() {
 void Turnos::NOVO_JOGO() {
     EstadoJogo& e = j_.estado;
     j_.mesa["INICIO"].visivel = false;
+    j_.relogio.liga();
     // Tested before PARAR is cleared: clearing it would revive a loop that is still unwinding.
     if (e.JOGO_EM_ANDAMENTO) {
         j_.tela.caixaMensagem(
@@ -187,6 +189,12 @@ void Turnos::NOVO_JOGO() {
             "reinicio de partida, para uma nova partida saia do jogo !!!\n\nRoubas os pontos e ate pode travar o "
             "computar\nAcontece umas loucuras !!!");
         return;
+    }
+    // A stopped game leaves its awaited seat marked; a stale mark would let a timer tick play into
+    // the new game before any card is dealt.
+    for (auto& jogador : e.JOGADORES) {
+        jogador.PODE_JOGAR = false;
+        jogador.OCUPADO = false;
     }
     e.PARAR = false;
     j_.ia.aoComecarPartida();
@@ -211,6 +219,7 @@ void Turnos::PARAR_JOGO() {
     j_.Wait(50);
     j_.estado.PARAR = true;
     j_.distribuicao.NOVA_MAO_MESA();
+    j_.conversa.fechaBaloes();
     j_.Wait(50);
     j_.mesa["INICIO"].visivel = true;
 }
@@ -220,9 +229,7 @@ void Turnos::LACO_PARTIDAS() {
     const Estatisticas& s = j_.estatisticas;
     const DataHora d = j_.plataforma.dataHora();
     const std::string linha = "===============================";
-    // A new series of matches draws the seats' personalities (the window animates the change).
-    const auto sorteio = j_.personalidades.SORTEIA_PERSONALIDADES();
-    if (sorteio.erro && !sorteio.repetido) j_.tela.mostraErro(*sorteio.erro);
+    j_.troca.TROCA_JOGADORES();
     j_.historico.LIMPA_HISTORICO();
     j_.log(0, linha);
     j_.log(0, "INICIO DO JOGO AS " + textoData(d));

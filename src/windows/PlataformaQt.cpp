@@ -35,6 +35,9 @@ int intervaloValido(int ms) { return std::max(1, ms); }
 
 PlataformaQt::PlataformaQt() : PlataformaQt(sementeDoRelogio()) {}
 
+PlataformaQt::PlataformaQt(const std::optional<std::uint64_t>& semente)
+    : PlataformaQt(semente ? *semente : sementeDoRelogio()) {}
+
 PlataformaQt::PlataformaQt(std::uint64_t semente) : gerador_(semente) {
     // Without an application object QTimer only prints a warning and never fires.
     if (QCoreApplication::instance() == nullptr)

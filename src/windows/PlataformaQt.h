@@ -4,6 +4,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QElapsedTimer>
@@ -23,6 +24,8 @@ public:
     PlataformaQt();
     // A fixed seed, for runs that must repeat.
     explicit PlataformaQt(std::uint64_t semente);
+    // The given seed, or the clock when there is none.
+    explicit PlataformaQt(const std::optional<std::uint64_t>& semente);
     ~PlataformaQt() override;
 
     PlataformaQt(const PlataformaQt&) = delete;

@@ -51,5 +51,39 @@ TEST_F(NovoJogoTeste, JogoNovoComecaUmBoiNovo) {
     EXPECT_FALSE(e.JOGO_EM_ANDAMENTO);
 }
 
+TEST_F(NovoJogoTeste, ComecarTrocaOsJogadoresELigaORelogio) {
+    ASSERT_FALSE(plataforma.timerAtivo(jogo->relogio.COMP_1));
+    UmaMao ganchos(*jogo);
+    jogo->usaGanchos(&ganchos);
+    jogo->turnos.NOVO_JOGO();
+    EXPECT_TRUE(plataforma.timerAtivo(jogo->relogio.COMP_1));
+    // The greeting, then the change of players before the first deal.
+    ASSERT_FALSE(tela.sons.empty());
+    EXPECT_EQ(tela.sons[0], "PERSONAL_ADD_1");
+    std::size_t trocas = 1;
+    while (trocas < tela.sons.size() && tela.sons[trocas] == "IA-1") ++trocas;
+    --trocas;
+    EXPECT_GE(trocas, 10u);
+    EXPECT_LE(trocas, 19u);
+}
+
+// A game stopped while a seat was awaited leaves that seat marked; the next game must not let
+// a timer tick play it before anything is dealt.
+TEST_F(NovoJogoTeste, SeatAguardadoNoJogoParadoNaoJogaNoNovo) {
+    EstadoJogo& e = jogo->estado;
+    e.JOGADORES[4].PODE_JOGAR = true;
+    e.JOGADORES[4].OCUPADO = true;
+    e.RODADA = 0;
+    e.JOGADORES[4].CARTAS[1].FORCA = 5;
+    e.PARAR = false;
+    EXPECT_NO_THROW(jogo->rodadas.JOGA_CARTA(4, 1));
+    EXPECT_FALSE(e.JOGADORES[4].CARTAS[1].JOGADA);
+
+    UmaMao ganchos(*jogo);
+    jogo->usaGanchos(&ganchos);
+    EXPECT_NO_THROW(jogo->turnos.NOVO_JOGO());
+    EXPECT_GT(e.PONTOS_JOG + e.PONTOS_COM, 0) << "a mão do jogo novo não foi jogada";
+}
+
 }  // namespace
 }  // namespace pelmar::teste

@@ -20,6 +20,8 @@ struct Vigia : GanchosRepassados {
     int cartas = 0, maos = 0, partidas = 0, vitorias = 0, boisPro = 0, boisContra = 0;
     long long pontosPro = 0, pontosContra = 0;
     std::set<int> naMao;
+    // A hand of three tied tricks scores for nobody; the next has another dealer.
+    int distribuidorDaMao = 0;
     int pontosJog = 0, pontosCom = 0;
     bool maoAcabou = true;
     std::vector<std::string> falhas;
@@ -32,6 +34,10 @@ struct Vigia : GanchosRepassados {
         if (slot == 0) return;
         ++cartas;
         const EstadoJogo& e = jogo.estado;
+        if (e.DISTRIBUIDOR != distribuidorDaMao) {
+            naMao.clear();
+            distribuidorDaMao = e.DISTRIBUIDOR;
+        }
         const int carta = e.JOGADORES[jogador].CARTAS[slot].CARTA;
         if (!naMao.insert(carta).second) falha("carta jogada duas vezes na mão: " + std::to_string(carta));
         if (!maoAcabou && (e.PONTOS_JOG != pontosJog || e.PONTOS_COM != pontosCom)) falha("placar mudou no meio da mão");

@@ -1,0 +1,117 @@
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSocketNotifier>
+
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "app/LinhaDeComando.h"
+#include "records/PastaTrabalho.h"
+#include "windows/SessaoDesktop.h"
+
+namespace {
+
+// The bundled files: $PELMAR_DADOS, else the installed share folder, else the build's own.
+std::filesystem::path pastaDosDados(const char* programa) {
+    if (const char* env = std::getenv("PELMAR_DADOS"); env && *env) return env;
+    std::error_code ec;
+    const auto exe = std::filesystem::canonical("/proc/self/exe", ec);
+    if (!ec) {
+        const auto instalada = exe.parent_path().parent_path() / "share" / "pelmar";
+        if (std::filesystem::is_directory(instalada / "TXT", ec)) return instalada;
+    }
+    (void)programa;
+    return PELMAR_DADOS_DA_COMPILACAO;
+}
+
+// SIGINT and SIGTERM close the table the way its close box does. They are read from a file
+// descriptor in the event loop, so no handler runs at an arbitrary moment.
+std::unique_ptr<QSocketNotifier> fechaComSinais(QWidget& janela) {
+    sigset_t sinais;
+    sigemptyset(&sinais);
+    sigaddset(&sinais, SIGINT);
+    sigaddset(&sinais, SIGTERM);
+    if (sigprocmask(SIG_BLOCK, &sinais, nullptr) != 0) return nullptr;
+    const int fd = signalfd(-1, &sinais, SFD_NONBLOCK | SFD_CLOEXEC);
+    if (fd < 0) return nullptr;
+    auto aviso = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(aviso.get(), &QSocketNotifier::activated, &janela, [fd, &janela] {
+        signalfd_siginfo info;
+        while (read(fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
+        }
+        janela.close();
+    });
+    return aviso;
+}
+
+// The saved position, when it still lies on a screen.
+void posicionaJanela(QWidget& janela, int esquerda, int topo) {
+    if (esquerda == 0 && topo == 0) return;
+    const QPoint canto(esquerda, topo);
+    for (const QScreen* tela : QGuiApplication::screens())
+        if (tela->availableGeometry().contains(canto + QPoint(40, 40))) {
+            janela.move(canto);
+            return;
+        }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto inicio = std::chrono::steady_clock::now();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Pelmar");
+    QApplication::setDesktopFileName("pelmar");
+
+    std::vector<std::string> argumentos;
+    for (int i = 1; i < argc; ++i) argumentos.emplace_back(argv[i]);
+    const pelmar::LinhaDeComando linha = pelmar::leLinhaDeComando(argumentos);
+    if (linha.ajuda) {
+        std::cout << pelmar::AJUDA_DA_LINHA_DE_COMANDO;
+        return 0;
+    }
+    if (!linha.erro.empty()) {
+        std::cerr << "pelmar: " << linha.erro << "\n" << pelmar::AJUDA_DA_LINHA_DE_COMANDO;
+        return 2;
+    }
+
+    pelmar::OpcoesDaSessao opcoes;
+    opcoes.pasta = linha.pasta ? std::filesystem::path(*linha.pasta) : pelmar::pastaPadraoDoJogo();
+    opcoes.dados = pastaDosDados(argv[0]);
+    opcoes.demo = linha.demo;
+    opcoes.rapido = linha.rapido;
+    opcoes.semente = linha.semente;
+    std::error_code ec;
+    std::filesystem::create_directories(opcoes.pasta, ec);
+    if (ec || !std::filesystem::is_directory(opcoes.pasta)) {
+        const QString texto = QString("Não foi possível usar a pasta de trabalho %1: %2")
+                                  .arg(QString::fromStdString(opcoes.pasta.string()),
+                                       QString::fromStdString(ec ? ec.message() : "não é uma pasta"));
+        std::cerr << texto.toStdString() << "\n";
+        QMessageBox::critical(nullptr, "Pelmar", texto);
+        return 1;
+    }
+
+    pelmar::SessaoDesktop sessao(opcoes);
+    sessao.inicia();
+    posicionaJanela(sessao.janela(), sessao.jogo().prefs.JANELA_ESQUERDA, sessao.jogo().prefs.JANELA_TOPO);
+    sessao.janela().show();
+    const auto pronta = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio);
+    sessao.jogo().log(0, "MESA PRONTA EM " + std::to_string(pronta.count()) + " ms");
+    if (linha.medeInicio) {
+        std::cout << "mesa pronta em " << pronta.count() << " ms\n";
+        return 0;
+    }
+    const auto sinais = fechaComSinais(sessao.janela());
+    return QApplication::exec();
+}

@@ -1,0 +1,23 @@
+#include "engine/TrocaDeJogadores.h"
+
+#include "engine/Jogo.h"
+
+namespace pelmar {
+
+void TrocaDeJogadores::TROCA_JOGADORES() {
+    const int sorteios = MINIMO_DE_SORTEIOS + j_.random(SORTEIOS_A_MAIS);
+    bool erroMostrado = false;
+    for (int i = 0; i < sorteios; ++i) {
+        if (i > 0 && j_.estado.PARAR) break;
+        const auto sorteio = j_.personalidades.SORTEIA_PERSONALIDADES();
+        // Every draw reads the table again; its fault is the user's to see once, not per draw.
+        if (sorteio.erro && !sorteio.repetido && !erroMostrado) {
+            j_.tela.mostraErro(*sorteio.erro);
+            erroMostrado = true;
+        }
+        j_.tela.redesenha();
+        j_.anuncios.TOCA_SOM("IA-1", PAUSA_INICIAL_MS + PAUSA_A_MAIS_MS * i);
+    }
+}
+
+}  // namespace pelmar

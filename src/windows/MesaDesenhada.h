@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/ModeloMesa.h"
+#include "windows/LayoutDaMesa.h"
+#include "windows/PecaDaMesa.h"
+
+namespace pelmar {
+
+class ImagensDaMesa;
+
+// The card table as one picture: the cloth, and over it every control of the table model at its
+// home on the design area, the whole scaled to fit the window. It only draws the model and
+// reports gestures; what a gesture means is its owner's business.
+class MesaDesenhada : public QWidget {
+public:
+    MesaDesenhada(ModeloMesa& modelo, const ImagensDaMesa& imagens, QWidget* pai = nullptr);
+
+    // Brings every piece in line with the model (cheap when little changed).
+    void sincroniza();
+    // The cloth picture changed.
+    void trocaPano();
+
+    PecaDaMesa::Gestos gestos;
+    std::function<void(const std::string& nome)> aoApertarBotao;
+    std::function<void(const std::string& nome, bool marcado)> aoMarcar;
+
+    double escala() const { return escala_; }
+    // A design-area rectangle in this widget's coordinates.
+    QRect naJanela(const QRect& casa) const;
+
+    QSize sizeHint() const override { return {LARGURA_DA_MESA, ALTURA_DA_MESA}; }
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+
+private:
+    struct Item {
+        const LugarNaMesa* lugar;
+        const Controle* controle;  // null for the table's own panels and labels
+        QWidget* widget;
+        PecaDaMesa* peca;          // null for buttons and check boxes
+        const Controle* seguido;   // a table panel's game control, see LugarNaMesa::segue
+    };
+
+    void criaBotao(const LugarNaMesa& lugar, const Controle* controle);
+    void criaMarcador(const LugarNaMesa& lugar, const Controle* controle);
+    QRect casaDe(const Item& item) const;
+    void sincronizaVoo();
+
+    ModeloMesa& modelo_;
+    const ImagensDaMesa& imagens_;
+    std::vector<Item> itens_;
+    LugarNaMesa lugarDoVoo_;
+    PecaDaMesa* voo_ = nullptr;
+    double escala_ = 1.0;
+    QPoint origem_;
+    QPixmap panoEscalado_;
+};
+
+}  // namespace pelmar

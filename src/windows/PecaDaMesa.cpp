@@ -1,0 +1,313 @@
+#include "windows/PecaDaMesa.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
+#include <cmath>
+
+#include "presentation/ImagensDaMesa.h"
+
+namespace pelmar {
+
+namespace {
+
+// Deck entry n: suit (n-1)/10 in the file-letter order, rank (n-1)%10.
+QString nomeDaEntrada(int entrada) {
+    static constexpr std::array<const char*, 10> VALORES = {"A", "2", "3", "4", "5", "6", "7", "Q", "J", "K"};
+    static constexpr std::array<const char*, 4> NAIPES = {"♥", "♠", "♦", "♣"};
+    if (entrada < 1 || entrada > 40) return "?";
+    return QString::fromUtf8(VALORES[static_cast<std::size_t>((entrada - 1) % 10)]) +
+           QString::fromUtf8(NAIPES[static_cast<std::size_t>((entrada - 1) / 10)]);
+}
+
+QString simboloDoNaipe(const QString& naipe) {
+    if (naipe == "PAUS") return QString::fromUtf8("♣");
+    if (naipe == "COPAS") return QString::fromUtf8("♥");
+    if (naipe == "ESPADA") return QString::fromUtf8("♠");
+    return QString::fromUtf8("♦");
+}
+
+bool naipeVermelho(const QString& naipe) { return naipe == "COPAS" || naipe == "OUROS"; }
+
+}  // namespace
+
+QColor corNaMesa(Cor cor) {
+    switch (cor) {
+        case Cor::Vermelho: return {200, 30, 30};
+        case Cor::Azul: return {30, 70, 200};
+        case Cor::Amarelo: return {255, 220, 40};
+        case Cor::Branco: return {250, 250, 250};
+        case Cor::Lima: return {120, 255, 60};
+        case Cor::Preto: break;
+    }
+    return {20, 20, 20};
+}
+
+PecaDaMesa::PecaDaMesa(const LugarNaMesa& lugar, const ImagensDaMesa& imagens, const Gestos& gestos, QWidget* pai)
+    : QWidget(pai), lugar_(lugar), imagens_(imagens), gestos_(gestos) {
+    setObjectName(QString::fromStdString(lugar.nome));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true);
+    // Panels and the announcement must not swallow clicks meant for the table below them.
+    if (lugar.peca == Peca::Caixa || lugar.peca == Peca::Aviso || lugar.peca == Peca::Sombra ||
+        lugar.peca == Peca::Marca)
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PecaDaMesa::mostra(const Controle* controle, double escala) {
+    QString texto = lugar_.legenda;
+    Face face = Face::Nada;
+    int carta = 0;
+    Cor cor = Cor::Preto, corFundo = Cor::Preto;
+    if (controle) {
+        // "\r" in the game's texts is a line break.
+        const QString palavras = QString::fromStdString(controle->texto).replace('\r', '\n');
+        switch (lugar_.peca) {
+            case Peca::Rotulo: texto = palavras.isEmpty() ? QString() : lugar_.legenda + palavras; break;
+            case Peca::Aviso: texto = palavras.isEmpty() ? lugar_.legenda : palavras; break;
+            case Peca::Balao: texto = palavras; break;
+            default: break;  // the legend is the panel's title or the badge's word
+        }
+        face = controle->face;
+        carta = controle->carta;
+        cor = controle->cor;
+        corFundo = controle->corFundo;
+        setToolTip(QString::fromStdString(controle->dica));
+    } else if (lugar_.peca == Peca::Boi) {
+        setToolTip(lugar_.legenda);
+    }
+    if (texto == texto_ && face == face_ && carta == carta_ && cor == cor_ && corFundo == corFundo_ &&
+        escala == escala_)
+        return;
+    texto_ = texto;
+    face_ = face;
+    carta_ = carta;
+    cor_ = cor;
+    corFundo_ = corFundo;
+    escala_ = escala;
+    update();
+}
+
+void PecaDaMesa::mostraCarta(Face face, int carta, double escala) {
+    if (face == face_ && carta == carta_ && escala == escala_) return;
+    face_ = face;
+    carta_ = carta;
+    escala_ = escala;
+    update();
+}
+
+QString PecaDaMesa::texto() const { return texto_; }
+
+QFont PecaDaMesa::fonte() const {
+    QFont f = font();
+    f.setPixelSize(std::max(6, static_cast<int>(std::lround(lugar_.fonte * escala_))));
+    return f;
+}
+
+void PecaDaMesa::desenhaTexto(QPainter& p, const QRect& area, int alinhamento, const QColor& cor) const {
+    p.setFont(fonte());
+    p.setPen(cor);
+    p.drawText(area, alinhamento | Qt::TextWordWrap, texto_);
+}
+
+void PecaDaMesa::desenhaCarta(QPainter& p) const {
+    const QRectF r = rect();
+    const QImage* imagem = nullptr;
+    if (face_ == Face::Verso) imagem = &imagens_.verso();
+    else if (face_ == Face::Frente && carta_ >= 1 && carta_ <= 40) imagem = &imagens_.carta(carta_);
+    if (imagem && !imagem->isNull()) {
+        p.drawImage(r, *imagem);
+        return;
+    }
+    // A missing picture: a plain card that still says what it is.
+    const double raio = r.width() / 10;
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    if (face_ == Face::Verso) {
+        p.setBrush(QColor(40, 60, 140));
+        p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), raio, raio);
+        return;
+    }
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), raio, raio);
+    QFont f = font();
+    f.setPixelSize(std::max(6, static_cast<int>(r.height() / 4)));
+    p.setFont(f);
+    const bool vermelha = carta_ >= 1 && carta_ <= 40 && ((carta_ - 1) / 10 == 0 || (carta_ - 1) / 10 == 2);
+    p.setPen(vermelha ? QColor(190, 20, 20) : QColor(20, 20, 20));
+    p.drawText(r, Qt::AlignCenter, nomeDaEntrada(carta_));
+}
+
+void PecaDaMesa::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const double s = escala_;
+    switch (lugar_.peca) {
+        case Peca::Carta:
+            desenhaCarta(p);
+            break;
+        case Peca::Retrato: {
+            const int assento = lugar_.nome.back() - '0';
+            const auto& rostos = imagens_.rostos(assento);
+            p.setPen(QPen(QColor(240, 230, 200), 2 * s));
+            if (!rostos.empty() && !rostos.front().isNull()) {
+                p.drawImage(r, rostos.front());
+                p.setBrush(Qt::NoBrush);
+            } else {
+                p.setBrush(QColor(90, 90, 100));
+            }
+            p.drawRoundedRect(r, 6 * s, 6 * s);
+            break;
+        }
+        case Peca::Rotulo:
+            if (texto_.isEmpty()) break;
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(250, 246, 230, 210));
+            p.drawRoundedRect(r, 4 * s, 4 * s);
+            desenhaTexto(p, rect().adjusted(static_cast<int>(3 * s), 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         corNaMesa(cor_));
+            break;
+        case Peca::Aviso:
+            p.setPen(QPen(QColor(255, 240, 150), 2 * s));
+            p.setBrush(QColor(20, 30, 20, 200));
+            p.drawRoundedRect(r, 10 * s, 10 * s);
+            desenhaTexto(p, rect(), Qt::AlignCenter, cor_ == Cor::Preto ? QColor(255, 255, 255) : corNaMesa(cor_));
+            break;
+        case Peca::Balao: {
+            QPainterPath balao;
+            balao.addRoundedRect(r.adjusted(0, 0, 0, -10 * s), 12 * s, 12 * s);
+            QPolygonF bico;
+            bico << QPointF(r.left() + 20 * s, r.bottom() - 11 * s) << QPointF(r.left() + 12 * s, r.bottom())
+                 << QPointF(r.left() + 34 * s, r.bottom() - 11 * s);
+            balao.addPolygon(bico);
+            p.setPen(QPen(QColor(40, 40, 40), 1.5 * s));
+            p.setBrush(QColor(255, 255, 255, 235));
+            p.drawPath(balao.simplified());
+            desenhaTexto(p, rect().adjusted(static_cast<int>(6 * s), 0, static_cast<int>(-6 * s),
+                                            static_cast<int>(-10 * s)),
+                         Qt::AlignCenter, QColor(20, 20, 20));
+            break;
+        }
+        case Peca::Palito: {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(235, 205, 140));
+            p.drawRoundedRect(r.adjusted(0, 3 * s, 0, 0), r.width() / 2, r.width() / 2);
+            p.setBrush(QColor(190, 30, 30));
+            p.drawEllipse(QRectF(r.left() - 0.5 * s, r.top(), r.width() + 1 * s, 7 * s));
+            break;
+        }
+        case Peca::Ficha:
+            p.setPen(QPen(QColor(255, 255, 255), 1.5 * s, Qt::DashLine));
+            p.setBrush(QColor(200, 40, 40));
+            p.drawEllipse(r);
+            break;
+        case Peca::Boi: {
+            p.setPen(QPen(QColor(60, 35, 10), 1.2 * s));
+            p.setBrush(QColor(140, 90, 40));
+            p.drawEllipse(r.adjusted(r.width() * 0.2, r.height() * 0.25, -r.width() * 0.2, 0));
+            QPainterPath chifres;
+            chifres.moveTo(r.left() + r.width() * 0.3, r.top() + r.height() * 0.35);
+            chifres.quadTo(r.left(), r.top() + r.height() * 0.3, r.left() + r.width() * 0.1, r.top());
+            chifres.moveTo(r.right() - r.width() * 0.3, r.top() + r.height() * 0.35);
+            chifres.quadTo(r.right(), r.top() + r.height() * 0.3, r.right() - r.width() * 0.1, r.top());
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(240, 230, 200), 2 * s));
+            p.drawPath(chifres);
+            break;
+        }
+        case Peca::Resultado:
+            p.setPen(QPen(corNaMesa(cor_), 2 * s));
+            p.setBrush(corFundo_ == Cor::Preto ? QBrush(corNaMesa(cor_)) : QBrush(corNaMesa(corFundo_)));
+            p.drawEllipse(r.adjusted(s, s, -s, -s));
+            break;
+        case Peca::Polegar: {
+            const bool bom = lugar_.nome.rfind("RODADA_BOM_", 0) == 0;
+            p.setPen(Qt::NoPen);
+            p.setBrush(bom ? QColor(30, 150, 60) : QColor(190, 40, 40));
+            p.drawEllipse(r);
+            QFont f = font();
+            f.setPixelSize(std::max(6, static_cast<int>(r.height() * 0.7)));
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(Qt::white);
+            p.drawText(r, Qt::AlignCenter, bom ? QString::fromUtf8("✓") : QString::fromUtf8("✗"));
+            break;
+        }
+        case Peca::Naipe: {
+            p.setPen(QPen(QColor(60, 60, 60), s));
+            p.setBrush(QColor(255, 255, 250));
+            p.drawRoundedRect(r, 4 * s, 4 * s);
+            QFont f = font();
+            f.setPixelSize(std::max(6, static_cast<int>(r.height() * 0.8)));
+            p.setFont(f);
+            p.setPen(naipeVermelho(lugar_.legenda) ? QColor(200, 20, 20) : QColor(10, 10, 10));
+            p.drawText(r, Qt::AlignCenter, simboloDoNaipe(lugar_.legenda));
+            break;
+        }
+        case Peca::Valor:
+            p.setPen(QPen(QColor(60, 60, 60), s));
+            p.setBrush(QColor(255, 250, 220));
+            p.drawRoundedRect(r, 3 * s, 3 * s);
+            desenhaTexto(p, rect(), Qt::AlignCenter, QColor(20, 20, 20));
+            break;
+        case Peca::Marca:
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(corNaMesa(cor_), 3 * s));
+            p.drawRoundedRect(r.adjusted(1.5 * s, 1.5 * s, -1.5 * s, -1.5 * s), 6 * s, 6 * s);
+            break;
+        case Peca::Sombra:
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 0, 0, 90));
+            p.drawRoundedRect(r, 7 * s, 7 * s);
+            break;
+        case Peca::Seta:
+            p.setPen(QPen(QColor(60, 40, 0), s));
+            p.setBrush(QColor(255, 210, 40));
+            p.drawEllipse(r);
+            desenhaTexto(p, rect(), Qt::AlignCenter, QColor(40, 20, 0));
+            break;
+        case Peca::Selo:
+            if (lugar_.legenda.isEmpty()) break;  // the dark half of a blink
+            p.setPen(QPen(QColor(255, 255, 255), s));
+            p.setBrush(lugar_.nome.rfind("ZAP", 0) == 0 ? QColor(200, 30, 30) : QColor(200, 120, 20));
+            p.drawRoundedRect(r, 5 * s, 5 * s);
+            desenhaTexto(p, rect(), Qt::AlignCenter, QColor(255, 255, 255));
+            break;
+        case Peca::Caixa:
+            p.setPen(QPen(QColor(255, 255, 255, 120), s));
+            p.setBrush(QColor(0, 0, 0, 70));
+            p.drawRoundedRect(r, 8 * s, 8 * s);
+            p.setFont(fonte());
+            p.setPen(QColor(255, 250, 220));
+            p.drawText(rect().adjusted(static_cast<int>(8 * s), static_cast<int>(2 * s), 0, 0),
+                       Qt::AlignTop | Qt::AlignLeft, texto_);
+            break;
+        case Peca::Botao:
+        case Peca::Marcador:
+            break;
+    }
+}
+
+void PecaDaMesa::mousePressEvent(QMouseEvent* evento) {
+    pressionada_ = true;
+    if (gestos_.pressiona) gestos_.pressiona(lugar_.nome, evento->button());
+}
+
+void PecaDaMesa::mouseReleaseEvent(QMouseEvent* evento) {
+    const bool clique = pressionada_ && evento->button() == Qt::LeftButton && rect().contains(evento->pos());
+    pressionada_ = false;
+    if (clique && gestos_.clica) gestos_.clica(lugar_.nome);
+}
+
+void PecaDaMesa::mouseDoubleClickEvent(QMouseEvent*) {
+    if (gestos_.duploClique) gestos_.duploClique(lugar_.nome);
+}
+
+void PecaDaMesa::enterEvent(QEnterEvent*) {
+    if (gestos_.passaSobre) gestos_.passaSobre(lugar_.nome);
+}
+
+}  // namespace pelmar

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+#include "engine/ModeloMesa.h"
+#include "windows/LayoutDaMesa.h"
+
+namespace pelmar {
+
+class ImagensDaMesa;
+
+// One control of the table model, drawn over the cloth as its kind says. The flight of a card
+// is drawn by a piece of its own with no control behind it.
+class PecaDaMesa : public QWidget {
+public:
+    struct Gestos {
+        std::function<void(const std::string& nome, Qt::MouseButton botao)> pressiona;
+        std::function<void(const std::string& nome)> clica;
+        std::function<void(const std::string& nome)> duploClique;
+        std::function<void(const std::string& nome)> passaSobre;
+    };
+
+    PecaDaMesa(const LugarNaMesa& lugar, const ImagensDaMesa& imagens, const Gestos& gestos, QWidget* pai);
+
+    // What the piece shows now; `controle` is null for the table's own labels and panels.
+    void mostra(const Controle* controle, double escala);
+    // The card in flight, which has no control of its own.
+    void mostraCarta(Face face, int carta, double escala);
+
+    const LugarNaMesa& lugar() const { return lugar_; }
+    // The words shown, fixed caption included.
+    QString texto() const;
+    Face face() const { return face_; }
+    int carta() const { return carta_; }
+    Cor cor() const { return cor_; }
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
+    void enterEvent(QEnterEvent* evento) override;
+
+private:
+    void desenhaCarta(class QPainter& p) const;
+    void desenhaTexto(QPainter& p, const QRect& area, int alinhamento, const QColor& cor) const;
+    QFont fonte() const;
+
+    const LugarNaMesa& lugar_;
+    const ImagensDaMesa& imagens_;
+    const Gestos& gestos_;
+    double escala_ = 1.0;
+    QString texto_;
+    Face face_ = Face::Nada;
+    int carta_ = 0;
+    Cor cor_ = Cor::Preto;
+    Cor corFundo_ = Cor::Preto;
+    bool pressionada_ = false;
+};
+
+// The colours of the table model on the cloth.
+QColor corNaMesa(Cor cor);
+
+}  // namespace pelmar

@@ -1,0 +1,37 @@
+#include "windows/SessaoDesktop.h"
+
+#include "records/InstalacaoDados.h"
+
+namespace pelmar {
+
+SessaoDesktop::SessaoDesktop(const OpcoesDaSessao& opcoes)
+    : opcoes_(opcoes),
+      plataforma_(opcoes.semente),
+      pasta_(opcoes.pasta),
+      sons_(pasta_, [this](const std::string& nota) { jogo_.log(0, nota); }),
+      imagens_(pasta_, [this](const std::string& aviso) { tela_.caixaMensagem("", aviso); }),
+      tela_(sons_, [this](int assento) {
+          const auto& rostos = imagens_.rostos(assento);
+          return rostos.empty() ? QImage() : rostos.front();
+      }),
+      jogo_(plataforma_, tela_, pasta_),
+      janela_(jogo_, imagens_, tela_) {}
+
+void SessaoDesktop::inicia() {
+    if (!opcoes_.dados.empty()) {
+        for (const std::string& nota : instalaDadosQueFaltam(opcoes_.dados, pasta_)) jogo_.log(0, nota);
+    }
+    jogo_.INICIALIZA_TUDO();
+    if (opcoes_.demo) {
+        jogo_.chaves.MODO_DEMO = true;
+        jogo_.prefs.J1_JOGA_SOZINHO = true;
+    }
+    if (opcoes_.rapido) {
+        jogo_.turnos.mudaRapido(true);
+        jogo_.prefs.SOM = false;
+    }
+    sons_.defineAtivo(jogo_.prefs.SOM);
+    janela_.INICIA_JANELA();
+}
+
+}  // namespace pelmar

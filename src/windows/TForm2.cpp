@@ -1,0 +1,362 @@
+#include "windows/TForm2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <exception>
+
+#include "engine/Jogo.h"
+#include "presentation/ImagensDaMesa.h"
+#include "windows/MesaDesenhada.h"
+#include "windows/TelaQt.h"
+#include "windows/TfPIADAS.h"
+#include "windows/TfTRUCO_INFO.h"
+
+namespace pelmar {
+
+namespace {
+
+// The slot of a hand card control of `jogador` ("JOG_1_2" → 2), or 0.
+int slotDaMao(const std::string& nome, int jogador) {
+    const std::string prefixo = "JOG_" + std::to_string(jogador) + "_";
+    if (nome.size() != prefixo.size() + 1 || nome.rfind(prefixo, 0) != 0) return 0;
+    const int slot = nome.back() - '0';
+    return slot >= 1 && slot <= 3 ? slot : 0;
+}
+
+// How often the window looks at the model between the game's own redraws.
+constexpr int INTERVALO_DESENHO_MS = 30;
+
+}  // namespace
+
+TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), imagens_(imagens), tela_(tela) {
+    setObjectName("TForm2");
+    setWindowTitle("PELMAR - Versão 6.2.01 - 08/08/2009");
+    mesa_ = new MesaDesenhada(jogo.mesa, imagens, this);
+    setCentralWidget(mesa_);
+    piadas_ = new TfPIADAS(this);
+    piadas_->aoFechar = [this] { jogo_.mesa["TfPIADAS"].visivel = false; };
+    infoTruco_ = new TfTRUCO_INFO(this);
+    criaMenus();
+    ligaGestos();
+    tela_.aoRedesenhar = [this] { redesenha(); };
+    desenho_ = new QTimer(this);
+    desenho_->setInterval(INTERVALO_DESENHO_MS);
+    connect(desenho_, &QTimer::timeout, this, [this] { tique(); });
+    desenho_->start();
+    resize(LARGURA_DA_MESA, ALTURA_DA_MESA);
+}
+
+TForm2::~TForm2() {
+    tela_.aoRedesenhar = nullptr;
+    jogo_.plataforma.ativaTimer(INICIO_JOGO, false);
+}
+
+QAction* TForm2::acao(const QString& nome) const { return findChild<QAction*>(nome); }
+
+void TForm2::criaMenus() {
+    auto cria = [this](QMenu* menu, const QString& nome, const QString& texto, const QKeySequence& tecla,
+                       std::function<void()> efeito) {
+        auto* a = menu->addAction(texto);
+        a->setObjectName(nome);
+        if (!tecla.isEmpty()) a->setShortcut(tecla);
+        connect(a, &QAction::triggered, this, [this, efeito] { protege(efeito); });
+        return a;
+    };
+    QMenu* jogo = menuBar()->addMenu("&Jogo");
+    novaPartida_ = cria(jogo, "NOVA_PARTIDA", "N&ova Partida", Qt::Key_F2, [this] { NOVO_JOGO(); });
+    cria(jogo, "TROCAR_JOGADORES", "Trocar Jogadores", Qt::Key_F5, [this] { trocaJogadores(); });
+    pararJogo_ = cria(jogo, "PARAR_JOGO", "Parar Jogo", Qt::Key_F3, [this] { PARAR_JOGO(); });
+    pararJogo_->setEnabled(false);
+    jogo->addSeparator();
+    cria(jogo, "JUNTAR_REGRAS", "Juntar / Aprender suas regras no cerebtro", {}, [this] { juntaRegras(); });
+    cria(jogo, "SAIR_E_SALVAR", "S&air e Salvar \"Preferências / Regras Aprendidas\"", Qt::Key_F4,
+         [this] { sairSalvando(); });
+    jogo->addSeparator();
+    cria(jogo, "SAIR", "Sair", {}, [this] { sair(); });
+
+    QMenu* opcoes = menuBar()->addMenu("Opções");
+    cria(opcoes, "CONTE_UMA_PIADA", "Conte uma Piadas", {}, [this] { contaPiada(); });
+}
+
+void TForm2::ligaGestos() {
+    mesa_->gestos.pressiona = [this](const std::string& nome, Qt::MouseButton botao) {
+        protege([&] { pressiona(nome, botao); });
+    };
+    mesa_->gestos.clica = [this](const std::string& nome) { protege([&] { clica(nome); }); };
+    mesa_->gestos.duploClique = [this](const std::string& nome) { protege([&] { duploClique(nome); }); };
+    mesa_->gestos.passaSobre = [this](const std::string& nome) { passaSobre(nome); };
+    mesa_->aoApertarBotao = [this](const std::string& nome) { protege([&] { apertaBotao(nome); }); };
+    mesa_->aoMarcar = [this](const std::string& nome, bool marcado) { protege([&] { marca(nome, marcado); }); };
+}
+
+void TForm2::protege(const std::function<void()>& acao) {
+    try {
+        acao();
+    } catch (const std::exception& falha) {
+        jogo_.log(0, std::string("ERRO: ") + falha.what());
+        tela_.mostraErro(falha.what());
+    }
+}
+
+void TForm2::INICIA_JANELA() {
+    imagens_.carregaMesa(jogo_.prefs.NOME_MESA);
+    imagens_.carregaVerso(jogo_.prefs.NOME_VERSO);
+    imagens_.carregaBaralho(jogo_.prefs.NOME_BARALHO);
+    atualizaPersonagens();
+    mesa_->trocaPano();
+    for (const LugarNaMesa& lugar : lugaresDaMesa())
+        if (lugar.deInicio) jogo_.mesa[lugar.nome].visivel = true;
+    jogo_.estado.PARAR = true;
+    jogo_.baralho.INICIA_BARALHO();
+    jogo_.distribuicao.NOVA_MAO_MESA();
+    INICIO_JOGO = jogo_.plataforma.criaTimer(100, [this] {
+        jogo_.plataforma.ativaTimer(INICIO_JOGO, false);
+        protege([this] { NOVO_JOGO(); });
+    });
+    jogo_.plataforma.ativaTimer(INICIO_JOGO, true);
+    redesenha();
+}
+
+void TForm2::NOVO_JOGO() {
+    novaPartida_->setEnabled(false);
+    pararJogo_->setEnabled(true);
+    ++partidasNaPilha_;
+    try {
+        jogo_.turnos.NOVO_JOGO();
+    } catch (...) {
+        --partidasNaPilha_;
+        novaPartida_->setEnabled(true);
+        throw;
+    }
+    --partidasNaPilha_;
+    novaPartida_->setEnabled(true);
+    redesenha();
+    // A close asked for while the match loop ran happens now that it has let go.
+    if (fecharAoDesenrolar_ && partidasNaPilha_ == 0) close();
+}
+
+void TForm2::PARAR_JOGO() {
+    pararJogo_->setEnabled(false);
+    jogo_.turnos.PARAR_JOGO();
+    novaPartida_->setEnabled(true);
+    redesenha();
+}
+
+void TForm2::redesenha() {
+    atualizaPersonagens();
+    mesa_->sincroniza();
+    infoTruco_->sincroniza(jogo_.mesa["TfTRUCO_INFO"], [this] {
+        const int assento = jogo_.mesa["TfTRUCO_INFO"].carta;
+        const auto& rostos = assento >= 1 && assento <= 4 ? imagens_.rostos(assento) : std::vector<QImage>{};
+        return rostos.empty() ? QImage() : rostos.front();
+    }());
+    if (infoTruco_->isVisible() && !infoTruco_->property("posto").toBool()) {
+        infoTruco_->move(mapToGlobal(QPoint(width() / 2 - infoTruco_->width() / 2, height() / 3)));
+        infoTruco_->setProperty("posto", true);
+    } else if (!infoTruco_->isVisible()) {
+        infoTruco_->setProperty("posto", false);
+    }
+    if (piadas_->sincroniza(jogo_.mesa["TfPIADAS"])) {
+        const QRect mao11 = mesa_->naJanela(casaNaMesa("MAO11"));
+        piadas_->move(mesa_->mapToGlobal(mao11.topLeft() + QPoint(5, 45)));
+    }
+}
+
+void TForm2::tique() {
+    // Nothing lifts a card once the user's turn is over.
+    if (!jogo_.estado.JOGADORES[1].PODE_JOGAR) baixaCartas();
+    redesenha();
+}
+
+void TForm2::atualizaPersonagens() {
+    for (int assento = 1; assento <= 4; ++assento) {
+        const std::string& nome = jogo_.prefs.PERSONAGEM[assento];
+        if (personagensCarregados_[static_cast<std::size_t>(assento)] == nome) continue;
+        // Tried once per name: a missing character is reported once, not at every redraw.
+        personagensCarregados_[static_cast<std::size_t>(assento)] = nome;
+        imagens_.carregaPersonagem(assento, nome);
+    }
+}
+
+void TForm2::baixaCartas() {
+    bool mudou = false;
+    for (int s = 1; s <= 3; ++s) {
+        Controle& c = jogo_.mesa.JOG(1, s);
+        mudou = mudou || c.deslocX != 0 || c.deslocY != 0;
+        c.deslocX = c.deslocY = 0;
+    }
+    Controle& sombra = jogo_.mesa["SOMBRA"];
+    if (sombra.visivel) {
+        sombra.visivel = false;
+        mudou = true;
+    }
+    if (mudou) mesa_->sincroniza();
+}
+
+void TForm2::jogaCartaDoUsuario(int slot) {
+    EstadoJogo& e = jogo_.estado;
+    if (!e.JOGADORES[1].PODE_JOGAR || !jogo_.mesa.JOG(1, slot).visivel) return;
+    jogo_.pontuacao.CONTA_CARTA_JOGADA();
+    baixaCartas();
+    jogo_.rodadas.JOGA_CARTA(1, slot);
+}
+
+void TForm2::pressiona(const std::string& nome, Qt::MouseButton botao) {
+    const int slot = slotDaMao(nome, 1);
+    if (slot == 0 || botao != Qt::RightButton) return;
+    if (!jogo_.estado.JOGADORES[1].PODE_JOGAR) return;
+    // Covered when the box is offered; in trick 1 it is not, and the card goes face up.
+    Controle& escondida = jogo_.mesa["ESCONDIDA"];
+    if (escondida.visivel) escondida.marcado = true;
+    jogaCartaDoUsuario(slot);
+}
+
+void TForm2::clica(const std::string& nome) {
+    Anuncios& anuncios = jogo_.anuncios;
+    if (const int slot = slotDaMao(nome, 1)) {
+        jogaCartaDoUsuario(slot);
+    } else if (const int slotParceiro = slotDaMao(nome, 3)) {
+        jogo_.rodadas.JOGA_CARTA(3, slotParceiro);
+    } else if (nome.rfind("IMG_JOGADOR_", 0) == 0) {
+        const int assento = nome.back() - '0';
+        anuncios.GRITA_TRUCO(assento, 3);
+        jogo_.animacoes.chacoalha(jogo_.mesa[nome], 10);
+    } else if (nome == "CVIRA") {
+        jogo_.animacoes.chacoalha(jogo_.mesa[nome], 10);
+        anuncios.TOCA_SOM("BOBAO", 850);
+    } else if (nome.rfind("MANILHA_", 0) == 0) {
+        anuncios.TOCA_SOM(nome, 850);
+    } else if (nome == "IMG_BOIS_JOG" || nome == "IMG_BOIS_COM") {
+        anuncios.TOCA_SOM("BOI", 1500);
+    } else if (nome == "LB_JOGADOR") {
+        contaPontosEmVozAlta(jogo_.estado.PONTOS_JOG);
+    } else if (nome == "LB_COMPUTADOR") {
+        contaPontosEmVozAlta(jogo_.estado.PONTOS_COM);
+    }
+}
+
+void TForm2::contaPontosEmVozAlta(int pontos) {
+    for (int i = 1; i <= pontos; ++i) {
+        jogo_.anuncios.TOCA_SOM("PALITO", 150);
+        if (i % 3 == 0) jogo_.Wait(150);
+    }
+}
+
+void TForm2::duploClique(const std::string& nome) {
+    // Only while the user's own card is awaited: any other time it would play out of turn.
+    if (nome != "IMG_JOGADOR_1" || !jogo_.estado.JOGO_EM_ANDAMENTO || !jogo_.estado.JOGADORES[1].PODE_JOGAR) return;
+    jogo_.log(0, "PEDE PARA JOGAR");
+    jogo_.turnos.PARCEIRO_JOGA(1);
+}
+
+void TForm2::passaSobre(const std::string& nome) {
+    const int slot = slotDaMao(nome, 1);
+    if (slot == 0 || !jogo_.estado.JOGADORES[1].PODE_JOGAR) {
+        baixaCartas();
+        return;
+    }
+    for (int s = 1; s <= 3; ++s) {
+        Controle& c = jogo_.mesa.JOG(1, s);
+        c.deslocX = c.deslocY = s == slot ? -3 : 0;
+    }
+    Controle& sombra = jogo_.mesa["SOMBRA"];
+    sombra.visivel = true;
+    sombra.alvo = nome;
+    mesa_->sincroniza();
+}
+
+void TForm2::apertaBotao(const std::string& nome) {
+    if (nome == "FUGIR") jogo_.truco.FUGIR(true);
+    else if (nome == "TRUCO3") jogo_.truco.botaoTruco(3);
+    else if (nome == "TRUCO6") jogo_.truco.botaoTruco(6);
+    else if (nome == "TRUCO9") jogo_.truco.botaoTruco(9);
+    else if (nome == "TRUCO12") jogo_.truco.botaoTruco(12);
+    redesenha();
+}
+
+void TForm2::marca(const std::string& nome, bool marcado) {
+    jogo_.mesa[nome].marcado = marcado;
+    if (nome != "PAUSAR_JOG_3") return;
+    jogo_.chaves.J3_PAUSADO = marcado;
+    jogo_.log(0, marcado ? "J1 PAUSA J3 " : "J1 DES-PAUSA J3 ");
+    jogo_.mesa["DESCISAO_JOGAR"].texto = marcado ? "Pausado" : "";
+}
+
+void TForm2::contaPiada() {
+    jogo_.conversa.CONTA_PIADA();
+    redesenha();
+}
+
+void TForm2::trocaJogadores() { jogo_.troca.TROCA_JOGADORES(); }
+
+void TForm2::juntaRegras() {
+    if (!jogo_.prefs.CEREBRO_APRENDE_REGRAS) return;
+    jogo_.ia.aprendizado.COMPILA_CEREBRO();
+    // The join leaves only the learned rules in the table: the playing brain comes back at once.
+    jogo_.ia.arquivos.LE_REGRAS();
+}
+
+void TForm2::sairSalvando() {
+    const bool juntar = perguntaJuntar ? perguntaJuntar()
+                                       : QMessageBox::question(this, "I.A.", "Você deseja juntar as regras aprendidas?",
+                                                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    if (juntar && jogo_.prefs.CEREBRO_APRENDE_REGRAS) jogo_.ia.aprendizado.COMPILA_CEREBRO();
+    jogo_.pontuacao.SALVA_ESTATISTICAS();
+    if (auto erro = jogo_.historico.SALVA_HISTORICO(jogo_.pasta)) jogo_.log(0, *erro);
+    jogo_.prefs.JANELA_ESQUERDA = x();
+    jogo_.prefs.JANELA_TOPO = y();
+    jogo_.gravaPreferencias();
+    jogo_.estado.PARAR = true;
+    jogo_.Wait(10);
+    close();
+}
+
+void TForm2::sair() {
+    if (auto erro = jogo_.historico.SALVA_HISTORICO(jogo_.pasta)) jogo_.log(0, *erro);
+    jogo_.estado.PARAR = true;
+    jogo_.Wait(10);
+    close();
+}
+
+void TForm2::closeEvent(QCloseEvent* evento) {
+    if (!estatisticasSalvas_) {
+        estatisticasSalvas_ = true;
+        jogo_.pontuacao.SALVA_ESTATISTICAS();
+    }
+    jogo_.estado.PARAR = true;
+    if (partidasNaPilha_ > 0) {
+        // The match loop is still on the stack under this event: let it unwind first. A question
+        // it is waiting on is ended without an answer (its safe default).
+        fecharAoDesenrolar_ = true;
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->done(0);
+        evento->ignore();
+        return;
+    }
+    desenho_->stop();
+    piadas_->hide();
+    infoTruco_->hide();
+    evento->accept();
+}
+
+void TForm2::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape || evento->key() == Qt::Key_Space) {
+        showMinimized();
+        return;
+    }
+    QMainWindow::keyPressEvent(evento);
+}
+
+void TForm2::moveEvent(QMoveEvent* evento) {
+    QMainWindow::moveEvent(evento);
+    // The shout window follows the table.
+    infoTruco_->setProperty("posto", false);
+}
+
+}  // namespace pelmar

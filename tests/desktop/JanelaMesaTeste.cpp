@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "records/RegistroEstatisticas.h"
+#include "records/RegistroPreferencias.h"
+#include "suporte/PastaTemporaria.h"
+#include "windows/PecaDaMesa.h"
+#include "windows/SessaoDesktop.h"
+
+namespace pelmar::teste {
+namespace {
+
+// The whole desktop game in a temporary folder, fast, answering its questions through hooks.
+// The match loop runs nested inside the window's events, so each test drives it from a script
+// ticking on a timer, exactly as a user's clicks arrive.
+class JanelaMesaTeste : public PastaTemporaria {
+protected:
+    void SetUp() override {
+        PastaTemporaria::SetUp();
+        OpcoesDaSessao opcoes;
+        opcoes.pasta = pasta;
+        opcoes.dados = PELMAR_DADOS;
+        opcoes.rapido = true;
+        opcoes.semente = 20261210;
+        sessao = std::make_unique<SessaoDesktop>(opcoes);
+        sessao->tela().aoMostrarMensagem = [this](std::string_view titulo, std::string_view texto) {
+            mensagens.push_back(std::string(titulo) + ": " + std::string(texto));
+        };
+        sessao->tela().perguntaDeTruco.defineRespostaAutomatica([this](const PerguntaTruco& p) {
+            ++perguntasDeTruco;
+            return aoPerguntarTruco ? aoPerguntarTruco(p) : resposta::ACEITAR;
+        });
+        sessao->tela().perguntaDeOnze.defineRespostaAutomatica([] { return resposta::JOGAR_ONZE; });
+        sessao->inicia();
+        janela().show();
+    }
+
+    Jogo& jogo() { return sessao->jogo(); }
+    EstadoJogo& estado() { return sessao->jogo().estado; }
+    TForm2& janela() { return sessao->janela(); }
+
+    template <typename W = PecaDaMesa>
+    W* controle(const std::string& nome) {
+        W* w = janela().findChild<W*>(QString::fromStdString(nome));
+        if (!w) ADD_FAILURE() << "a mesa não tem o controle " << nome;
+        return w;
+    }
+
+    // Runs the game from its start by itself until the script stops it, or fails after the limit.
+    void joga(const std::function<void()>& passo, int limiteMs = 30000) {
+        QTimer roteiro;
+        roteiro.setInterval(2);
+        QElapsedTimer relogio;
+        relogio.start();
+        bool dentro = false, comecou = false;
+        QObject::connect(&roteiro, &QTimer::timeout, [&] {
+            if (dentro) return;
+            dentro = true;
+            comecou = comecou || janela().partidaNaPilha();
+            if (relogio.elapsed() > limiteMs) {
+                estourou = true;
+                estado().PARAR = true;
+            } else if (janela().partidaNaPilha()) {
+                passo();
+            }
+            dentro = false;
+        });
+        roteiro.start();
+        while (!(comecou && !janela().partidaNaPilha()) && relogio.elapsed() < limiteMs + 5000) {
+            QCoreApplication::processEvents();
+            QTest::qSleep(1);
+        }
+        EXPECT_FALSE(estourou) << "o roteiro não terminou a tempo";
+    }
+
+    bool cartaNaMao(int slot) { return !estado().JOGADORES[1].CARTAS[slot].JOGADA; }
+    int slotNaMao() {
+        for (int s = 1; s <= 3; ++s)
+            if (cartaNaMao(s) && jogo().mesa.JOG(1, s).visivel) return s;
+        return 0;
+    }
+    void clicaCarta(int slot) { QTest::mouseClick(controle("JOG_1_" + std::to_string(slot)), Qt::LeftButton); }
+    void paraPeloMenu() { janela().acao("PARAR_JOGO")->trigger(); }
+
+    std::unique_ptr<SessaoDesktop> sessao;
+    std::vector<std::string> mensagens;
+    std::function<int(const PerguntaTruco&)> aoPerguntarTruco;
+    int perguntasDeTruco = 0;
+    bool estourou = false;
+};
+
+TEST_F(JanelaMesaTeste, UmaMaoInteiraJogadaComCliquesNasCartas) {
+    int cliques = 0;
+    joga([&] {
+        // Stopped once the hand's points are on the score, as the user sees them.
+        const int pontos = estado().PONTOS_JOG + estado().PONTOS_COM;
+        if (pontos > 0 && jogo().mesa["PONTOS_JOG"].texto == std::to_string(estado().PONTOS_JOG) &&
+            jogo().mesa["PONTOS_COM"].texto == std::to_string(estado().PONTOS_COM)) {
+            paraPeloMenu();
+            return;
+        }
+        if (!estado().JOGADORES[1].PODE_JOGAR) return;
+        const int slot = slotNaMao();
+        ASSERT_NE(slot, 0);
+        clicaCarta(slot);
+        EXPECT_FALSE(cartaNaMao(slot)) << "o clique na carta não a jogou";
+        ++cliques;
+    });
+    EXPECT_GE(cliques, 2);
+    janela().redesenha();
+    EXPECT_EQ(controle("PONTOS_JOG")->texto(), QString::number(estado().PONTOS_JOG));
+    EXPECT_EQ(controle("PONTOS_COM")->texto(), QString::number(estado().PONTOS_COM));
+    EXPECT_GT(estado().PONTOS_JOG + estado().PONTOS_COM, 0);
+    EXPECT_EQ(jogo().estatisticas.CARTAS_JOGADAS, cliques);
+    EXPECT_TRUE(mensagens.empty()) << mensagens.front();
+}
+
+TEST_F(JanelaMesaTeste, CliquesForaDaVezNaoFazemNada) {
+    int tentativas = 0;
+    joga([&] {
+        const int slot = slotNaMao();
+        if (slot != 0 && !estado().JOGADORES[1].PODE_JOGAR && estado().JOGADOR_DA_VEZ != 1 &&
+            estado().JOGADOR_DA_VEZ != 0) {
+            const int cartas = jogo().estatisticas.CARTAS_JOGADAS;
+            clicaCarta(slot);
+            QTest::mousePress(controle("JOG_1_" + std::to_string(slot)), Qt::RightButton);
+            EXPECT_TRUE(cartaNaMao(slot));
+            EXPECT_EQ(jogo().estatisticas.CARTAS_JOGADAS, cartas);
+            ++tentativas;
+        }
+        if (estado().JOGADORES[1].PODE_JOGAR) clicaCarta(slotNaMao());
+        if (tentativas >= 5) paraPeloMenu();
+    });
+    EXPECT_GE(tentativas, 5);
+}
+
+// The right button plays covered from trick 2, when the box is offered; face up in trick 1.
+TEST_F(JanelaMesaTeste, BotaoDireitoJogaEncobertoDaSegundaRodada) {
+    bool primeira = false, segunda = false;
+    joga([&] {
+        if (!estado().JOGADORES[1].PODE_JOGAR || estado().MAO_DE_ONZE) return;
+        const int rodada = estado().RODADA;
+        const int slot = slotNaMao();
+        QTest::mousePress(controle("JOG_1_" + std::to_string(slot)), Qt::RightButton);
+        EXPECT_FALSE(cartaNaMao(slot));
+        const Face face = jogo().mesa.MESA(1, rodada).face;
+        if (rodada == 1) {
+            EXPECT_EQ(face, Face::Frente);
+            primeira = true;
+        } else if (rodada == 2) {
+            EXPECT_EQ(face, Face::Verso);
+            segunda = true;
+        }
+        if (primeira && segunda) paraPeloMenu();
+    });
+    EXPECT_TRUE(primeira && segunda);
+}
+
+TEST_F(JanelaMesaTeste, TrucoPeloBotaoRespondidoPeloComputador) {
+    bool trucou = false;
+    joga([&] {
+        if (trucou) {
+            paraPeloMenu();
+            return;
+        }
+        if (!estado().JOGADORES[1].PODE_JOGAR) return;
+        janela().redesenha();
+        auto* botao = controle<QPushButton>("TRUCO3");
+        if (botao->isVisible()) {
+            EXPECT_EQ(estado().ESTADO_TRUCO, 0);
+            QTest::mouseClick(botao, Qt::LeftButton);
+            trucou = true;
+            EXPECT_NE(estado().ESTADO_TRUCO, 0) << "o computador não respondeu ao truco";
+            EXPECT_FALSE(jogo().mesa["TRUCO3"].visivel);
+            return;
+        }
+        clicaCarta(slotNaMao());
+    });
+    EXPECT_TRUE(trucou);
+}
+
+TEST_F(JanelaMesaTeste, TrucoDoComputadorRespondidoNaJanelaDePergunta) {
+    jogo().computador.truco.FORCA_COMPUTADOR_TRUCAR = true;
+    aoPerguntarTruco = [](const PerguntaTruco& p) {
+        EXPECT_TRUE(p.chamador == 2 || p.chamador == 4);
+        EXPECT_EQ(p.valor, 3);
+        return resposta::ACEITAR;
+    };
+    joga([&] {
+        if (perguntasDeTruco > 0) {
+            paraPeloMenu();
+            return;
+        }
+        if (estado().JOGADORES[1].PODE_JOGAR) clicaCarta(slotNaMao());
+    });
+    EXPECT_GE(perguntasDeTruco, 1);
+}
+
+TEST_F(JanelaMesaTeste, FugirEntregaAMaoAosAdversarios) {
+    bool fugiu = false;
+    joga([&] {
+        if (fugiu) {
+            if (estado().PONTOS_COM > 0) paraPeloMenu();
+            return;
+        }
+        if (!estado().JOGADORES[1].PODE_JOGAR) return;
+        janela().redesenha();  // what the user sees within a frame
+        auto* fugir = controle<QPushButton>("FUGIR");
+        ASSERT_TRUE(fugir->isVisible());
+        QTest::mouseClick(fugir, Qt::LeftButton);
+        fugiu = true;
+    });
+    EXPECT_TRUE(fugiu);
+    EXPECT_EQ(estado().PONTOS_COM, 1);
+    EXPECT_EQ(estado().PONTOS_JOG, 0);
+}
+
+// Stopping while a question is open: the answer comes, the loop returns, and a new game
+// starts at 0-0.
+TEST_F(JanelaMesaTeste, PararNoMeioDaPerguntaDepoisNovaPartidaDoZero) {
+    jogo().computador.truco.FORCA_COMPUTADOR_TRUCAR = true;
+    int pontosAntes = -1;
+    aoPerguntarTruco = [&](const PerguntaTruco&) {
+        pontosAntes = estado().PONTOS_JOG + estado().PONTOS_COM;
+        paraPeloMenu();
+        return resposta::ACEITAR;
+    };
+    joga([&] {
+        if (estado().JOGADORES[1].PODE_JOGAR) clicaCarta(slotNaMao());
+    });
+    ASSERT_GE(pontosAntes, 0);
+    EXPECT_EQ(estado().PONTOS_JOG + estado().PONTOS_COM, pontosAntes);
+    EXPECT_FALSE(estado().JOGO_EM_ANDAMENTO);
+    EXPECT_TRUE(janela().acao("NOVA_PARTIDA")->isEnabled());
+    EXPECT_FALSE(janela().acao("PARAR_JOGO")->isEnabled());
+
+    aoPerguntarTruco = nullptr;
+    jogo().computador.truco.FORCA_COMPUTADOR_TRUCAR = false;
+    bool zeroAZero = false;
+    QTimer::singleShot(0, [&] { janela().acao("NOVA_PARTIDA")->trigger(); });
+    joga([&] {
+        if (estado().RODADA >= 1) {
+            zeroAZero = estado().PONTOS_JOG == 0 && estado().PONTOS_COM == 0;
+            paraPeloMenu();
+        }
+    });
+    EXPECT_TRUE(zeroAZero);
+    EXPECT_TRUE(mensagens.empty()) << mensagens.front();
+}
+
+TEST_F(JanelaMesaTeste, FecharAJanelaNoMeioDaPartidaSalvaEstatisticasESai) {
+    const auto estatisticas = pasta / std::string(ARQUIVO_ESTATISTICAS);
+    int cliques = 0;
+    bool fechou = true;
+    joga([&] {
+        if (!estado().JOGADORES[1].PODE_JOGAR) return;
+        clicaCarta(slotNaMao());
+        if (++cliques == 2) {
+            // Only the close itself can have written this figure.
+            jogo().estatisticas.PARTIDAS = 77;
+            jogo().prefs.PASSOS = 17;
+            fechou = janela().close();
+        }
+    });
+    EXPECT_FALSE(fechou) << "a janela fechou com o laço da partida ainda na pilha";
+    EXPECT_FALSE(janela().isVisible());
+    EXPECT_FALSE(estado().JOGO_EM_ANDAMENTO);
+    ASSERT_TRUE(std::filesystem::exists(estatisticas));
+    Estatisticas lidas;
+    CARREGA_ESTATISTICAS(lidas, PastaTrabalho(pasta));
+    EXPECT_EQ(lidas.PARTIDAS, 77);
+    EXPECT_EQ(lidas.CARTAS_JOGADAS, 2);
+    // The close box saves the statistics only.
+    Preferencias prefs;
+    CARREGA_PREFERENCIAS(prefs, PastaTrabalho(pasta));
+    EXPECT_NE(prefs.PASSOS, 17);
+}
+
+}  // namespace
+}  // namespace pelmar::teste
