@@ -28,7 +28,7 @@ sleep 10
 xdotool mousemove 327 500 click 1; sleep 3
 xdotool mousemove 405 500 click 1; sleep 6
 import -window root -crop 780x560+0+0 "$saida/mesa-780x560.png"
-janela=$(xdotool search --name PELMAR | head -1)
+janela=$(xdotool search --onlyvisible --name PELMAR | head -1)
 xdotool windowsize "$janela" 1280 800; sleep 2
 import -window root "$saida/mesa-maximizada.png"
 xdotool windowsize "$janela" 780 560; sleep 1

@@ -145,9 +145,12 @@ void MesaDesenhada::sincronizaVoo() {
     voo_->raise();
 }
 
-void MesaDesenhada::trocaPano() {
+void MesaDesenhada::trocaImagens() {
     panoEscalado_ = QPixmap();
     update();
+    for (const Item& item : itens_)
+        if (item.peca) item.peca->update();
+    voo_->update();
 }
 
 void MesaDesenhada::paintEvent(QPaintEvent*) {

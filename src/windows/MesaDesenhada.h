@@ -25,8 +25,9 @@ public:
 
     // Brings every piece in line with the model (cheap when little changed).
     void sincroniza();
-    // The cloth picture changed.
-    void trocaPano();
+    // Pictures were loaded: the cloth, the cards or a seat's faces. Pieces repaint only when
+    // their control changes, so they must be told.
+    void trocaImagens();
 
     PecaDaMesa::Gestos gestos;
     std::function<void(const std::string& nome)> aoApertarBotao;

@@ -46,6 +46,7 @@ TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), 
     criaMenus();
     ligaGestos();
     tela_.aoRedesenhar = [this] { redesenha(); };
+    tela_.defineJanela(this);
     desenho_ = new QTimer(this);
     desenho_->setInterval(INTERVALO_DESENHO_MS);
     connect(desenho_, &QTimer::timeout, this, [this] { tique(); });
@@ -55,6 +56,7 @@ TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), 
 
 TForm2::~TForm2() {
     tela_.aoRedesenhar = nullptr;
+    tela_.defineJanela(nullptr);
     jogo_.plataforma.ativaTimer(INICIO_JOGO, false);
 }
 
@@ -110,9 +112,12 @@ void TForm2::INICIA_JANELA() {
     imagens_.carregaVerso(jogo_.prefs.NOME_VERSO);
     imagens_.carregaBaralho(jogo_.prefs.NOME_BARALHO);
     atualizaPersonagens();
-    mesa_->trocaPano();
+    mesa_->trocaImagens();
     for (const LugarNaMesa& lugar : lugaresDaMesa())
         if (lugar.deInicio) jogo_.mesa[lugar.nome].visivel = true;
+    // The score reads 0 to 0 before the first hand is counted.
+    for (const char* pontos : {"PONTOS_JOG", "PONTOS_COM", "PONTOS_MESA"})
+        if (jogo_.mesa[pontos].texto.empty()) jogo_.mesa[pontos].texto = "0";
     jogo_.estado.PARAR = true;
     jogo_.baralho.INICIA_BARALHO();
     jogo_.distribuicao.NOVA_MAO_MESA();
@@ -176,13 +181,15 @@ void TForm2::tique() {
 }
 
 void TForm2::atualizaPersonagens() {
+    bool trocou = false;
     for (int assento = 1; assento <= 4; ++assento) {
         const std::string& nome = jogo_.prefs.PERSONAGEM[assento];
         if (personagensCarregados_[static_cast<std::size_t>(assento)] == nome) continue;
         // Tried once per name: a missing character is reported once, not at every redraw.
         personagensCarregados_[static_cast<std::size_t>(assento)] = nome;
-        imagens_.carregaPersonagem(assento, nome);
+        trocou = imagens_.carregaPersonagem(assento, nome) || trocou;
     }
+    if (trocou) mesa_->trocaImagens();
 }
 
 void TForm2::baixaCartas() {

@@ -32,6 +32,9 @@ public:
     int tocaSom(std::string_view chave) override;
     void redesenha() override;
 
+    // The table window, built after this port: boxes belong to it and questions open over it.
+    void defineJanela(QWidget* janela) { pai_ = janela; }
+
     // Window tests answer the questions and see the boxes without anything modal.
     TfTRUCO_QUEST perguntaDeTruco;
     TfMao11 perguntaDeOnze;

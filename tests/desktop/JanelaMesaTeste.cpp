@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include "suporte/PastaTemporaria.h"
 #include "windows/PecaDaMesa.h"
 #include "windows/SessaoDesktop.h"
+#include "windows/TfPIADAS.h"
 
 namespace pelmar::teste {
 namespace {
@@ -285,6 +287,68 @@ TEST_F(JanelaMesaTeste, FecharAJanelaNoMeioDaPartidaSalvaEstatisticasESai) {
     Preferencias prefs;
     CARREGA_PREFERENCIAS(prefs, PastaTrabalho(pasta));
     EXPECT_NE(prefs.PASSOS, 17);
+}
+
+// The saving exit answered No still saves the statistics, the history and the preferences with
+// the window's place, and quits once the match loop has let go.
+TEST_F(JanelaMesaTeste, SairESalvarGuardaPreferenciasComAPosicaoDaJanela) {
+    bool perguntou = false;
+    janela().perguntaJuntar = [&] {
+        perguntou = true;
+        return false;
+    };
+    janela().move(40, 30);
+    joga([&] {
+        if (!estado().JOGADORES[1].PODE_JOGAR) return;
+        jogo().prefs.PASSOS = 9;
+        janela().acao("SAIR_E_SALVAR")->trigger();
+    });
+    EXPECT_TRUE(perguntou);
+    EXPECT_FALSE(janela().isVisible());
+    Preferencias prefs;
+    CARREGA_PREFERENCIAS(prefs, PastaTrabalho(pasta));
+    EXPECT_EQ(prefs.PASSOS, 9);
+    EXPECT_EQ(prefs.JANELA_ESQUERDA, janela().x());
+    EXPECT_EQ(prefs.JANELA_TOPO, janela().y());
+    EXPECT_TRUE(std::filesystem::exists(pasta / "P-HISTORICO_NEW.TXT"));
+}
+
+TEST_F(JanelaMesaTeste, PiadaDoMenuApareceNaJanelaDePiadas) {
+    std::filesystem::create_directories(pasta / "TXT" / "PIADAS");
+    for (int i = 0; i < 100; ++i) {
+        std::ofstream(pasta / "TXT" / "PIADAS" / ("ARQ_" + std::to_string(i) + ".TXT"))
+            << "Piada " << i << "\nsegunda linha\n";
+    }
+    janela().acao("CONTE_UMA_PIADA")->trigger();
+    EXPECT_TRUE(janela().piadas().isVisible());
+    EXPECT_TRUE(janela().piadas().texto().startsWith("Piada "));
+    EXPECT_TRUE(janela().piadas().texto().contains("segunda linha"));
+    QTest::mouseClick(janela().piadas().findChild<QPushButton*>("Fechar"), Qt::LeftButton);
+    EXPECT_FALSE(janela().piadas().isVisible());
+    EXPECT_FALSE(jogo().mesa["TfPIADAS"].visivel);
+}
+
+// A seat's new character shows on the table at once; a missing one is reported once and the
+// old picture stays.
+TEST_F(JanelaMesaTeste, RetratoSegueOPersonagemDoAssento) {
+    janela().redesenha();
+    PecaDaMesa* retrato = controle("IMG_JOGADOR_2");
+    const QImage antes = retrato->grab().toImage();
+    const std::string atual = jogo().prefs.PERSONAGEM[2];
+    std::string outro;
+    for (const auto& entrada : std::filesystem::directory_iterator(pasta / "JOG"))
+        if (entrada.path().filename() != atual) outro = entrada.path().filename().string();
+    ASSERT_FALSE(outro.empty());
+    jogo().prefs.PERSONAGEM[2] = outro;
+    janela().redesenha();
+    const QImage depois = retrato->grab().toImage();
+    EXPECT_NE(antes, depois) << "o retrato não mostra o personagem novo";
+
+    jogo().prefs.PERSONAGEM[2] = "NAO-EXISTE";
+    janela().redesenha();
+    janela().redesenha();
+    EXPECT_EQ(mensagens, std::vector<std::string>{": Arquivo de IMG Jogadores não encontrado"});
+    EXPECT_EQ(retrato->grab().toImage(), depois);
 }
 
 }  // namespace
