@@ -16,6 +16,7 @@
 #include "records/RegistroEstatisticas.h"
 #include "records/RegistroPreferencias.h"
 #include "suporte/PastaTemporaria.h"
+#include "windows/MesaDesenhada.h"
 #include "windows/PecaDaMesa.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfPIADAS.h"
@@ -349,6 +350,35 @@ TEST_F(JanelaMesaTeste, RetratoSegueOPersonagemDoAssento) {
     janela().redesenha();
     EXPECT_EQ(mensagens, std::vector<std::string>{": Arquivo de IMG Jogadores não encontrado"});
     EXPECT_EQ(retrato->grab().toImage(), depois);
+}
+
+// Over a hand card during the user's turn the card lifts over its shadow; over anything else,
+// or out of turn, the hand lies flat.
+TEST_F(JanelaMesaTeste, CartaSobeComASombraSobOMouse) {
+    auto entra = [&](QWidget* w) {
+        QEnterEvent evento(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(w, &evento);
+    };
+    bool viu = false;
+    joga([&] {
+        if (!estado().JOGADORES[1].PODE_JOGAR) return;
+        const int slot = slotNaMao();
+        entra(controle("JOG_1_" + std::to_string(slot)));
+        const Controle& carta = jogo().mesa.JOG(1, slot);
+        EXPECT_EQ(carta.deslocX, -3);
+        EXPECT_EQ(carta.deslocY, -3);
+        EXPECT_TRUE(jogo().mesa["SOMBRA"].visivel);
+        EXPECT_EQ(jogo().mesa["SOMBRA"].alvo, "JOG_1_" + std::to_string(slot));
+        // The shadow lies at the card's home, the card 3 pixels up and left of it.
+        EXPECT_EQ(controle("SOMBRA")->geometry(),
+                  janela().mesa().naJanela(casaNaMesa("JOG_1_" + std::to_string(slot))));
+        entra(controle("CVIRA"));
+        EXPECT_EQ(carta.deslocX, 0);
+        EXPECT_FALSE(jogo().mesa["SOMBRA"].visivel);
+        viu = true;
+        paraPeloMenu();
+    });
+    EXPECT_TRUE(viu);
 }
 
 }  // namespace
