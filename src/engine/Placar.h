@@ -13,10 +13,11 @@ public:
     void FIM_PARTIDA();
     void mostraPalitosDaMesa();
     void mostraFichas();
+    // The twelve-to-nothing show of side 1 ('C') or 2 ('J'), award included.
+    void dozeAZero(int lado);
 
 private:
     void partidaGanha(int lado);
-    void dozeAZero(int lado);
     void VERIFICA_BOI();
 
     Jogo& j_;

@@ -127,6 +127,11 @@ void Rodadas::mostraFechamento() {
     if (codigo < 2 || codigo > 5 || !e.TRUCO_VALENDO) return;
     const int dono = e.JOGADOR_FECHOU;
     if (dono < 1 || dono > 4) return;
+    mostraZap(dono);
+    j_.ganchos().bonus("ZAP TESTA", timeDoJogador(dono) == 'C' ? 1 : 2, 5);
+}
+
+void Rodadas::mostraZap(int dono) {
     Controle& zap = j_.mesa["ZAP_JOG_" + std::to_string(dono)];
     zap.visivel = true;
     j_.anuncios.FALA("Chupa Meu!", "CHUPA");
@@ -134,7 +139,6 @@ void Rodadas::mostraFechamento() {
     j_.animacoes.chacoalhaComPausas(zap, {30, 30, 30});
     j_.Wait(1000);
     zap.visivel = false;
-    j_.ganchos().bonus("ZAP TESTA", timeDoJogador(dono) == 'C' ? 1 : 2, 5);
 }
 
 void Rodadas::pontuaMao(int lado) {

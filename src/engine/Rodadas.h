@@ -17,6 +17,8 @@ public:
     void FIM_RODADA();
     // Cards off the table at the end of a scored hand; lado 1 computer, 2 user.
     void RECOLHE_CARTAS(int ladoVencedor);
+    // The top-manilha show of seat `dono` (1..4): its zap image, the taunt, the shakes.
+    void mostraZap(int dono);
 
     // Side 1 ('C') or 2 ('J') that has won the hand from the trick results, else `atual`.
     static int ganhadorDaMao(char t1, char t2, char t3, int atual);

@@ -103,7 +103,9 @@ QRect MesaDesenhada::casaDe(const Item& item) const {
 void MesaDesenhada::sincroniza() {
     for (const Item& item : itens_) {
         const Controle* c = item.controle;
-        const bool visivel = c ? c->visivel : item.seguido ? item.seguido->visivel : true;
+        // A chip not yet won still shows its empty place (and hides the debug switch).
+        const bool sempre = item.lugar->peca == Peca::Ficha;
+        const bool visivel = sempre || (c ? c->visivel : item.seguido ? item.seguido->visivel : true);
         if (item.widget->isVisible() != visivel) item.widget->setVisible(visivel);
         if (!visivel) continue;
         item.widget->setGeometry(naJanela(casaDe(item)));

@@ -61,6 +61,7 @@ void PecaDaMesa::mostra(const Controle* controle, double escala) {
     Face face = Face::Nada;
     int carta = 0;
     Cor cor = Cor::Preto, corFundo = Cor::Preto;
+    const bool aceso = !controle || controle->visivel;
     if (controle) {
         // "\r" in the game's texts is a line break.
         const QString palavras = QString::fromStdString(controle->texto).replace('\r', '\n');
@@ -79,8 +80,9 @@ void PecaDaMesa::mostra(const Controle* controle, double escala) {
         setToolTip(lugar_.legenda);
     }
     if (texto == texto_ && face == face_ && carta == carta_ && cor == cor_ && corFundo == corFundo_ &&
-        escala == escala_)
+        escala == escala_ && aceso == aceso_)
         return;
+    aceso_ = aceso;
     texto_ = texto;
     face_ = face;
     carta_ = carta;
@@ -200,8 +202,13 @@ void PecaDaMesa::paintEvent(QPaintEvent*) {
             break;
         }
         case Peca::Ficha:
-            p.setPen(QPen(QColor(255, 255, 255), 1.5 * s, Qt::DashLine));
-            p.setBrush(QColor(200, 40, 40));
+            if (aceso_) {
+                p.setPen(QPen(QColor(255, 255, 255), 1.5 * s, Qt::DashLine));
+                p.setBrush(QColor(200, 40, 40));
+            } else {
+                p.setPen(QPen(QColor(255, 255, 255, 90), s));
+                p.setBrush(Qt::NoBrush);
+            }
             p.drawEllipse(r);
             break;
         case Peca::Boi: {

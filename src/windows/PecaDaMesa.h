@@ -58,6 +58,7 @@ private:
     int carta_ = 0;
     Cor cor_ = Cor::Preto;
     Cor corFundo_ = Cor::Preto;
+    bool aceso_ = true;  // a chip won, or only its empty place
     bool pressionada_ = false;
 };
 

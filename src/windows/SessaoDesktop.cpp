@@ -30,7 +30,6 @@ void SessaoDesktop::inicia() {
         jogo_.turnos.mudaRapido(true);
         jogo_.prefs.SOM = false;
     }
-    sons_.defineAtivo(jogo_.prefs.SOM);
     janela_.INICIA_JANELA();
 }
 

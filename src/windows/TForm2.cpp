@@ -3,13 +3,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
+#include <filesystem>
 
 #include "engine/Jogo.h"
 #include "presentation/ImagensDaMesa.h"
@@ -61,31 +65,6 @@ TForm2::~TForm2() {
 }
 
 QAction* TForm2::acao(const QString& nome) const { return findChild<QAction*>(nome); }
-
-void TForm2::criaMenus() {
-    auto cria = [this](QMenu* menu, const QString& nome, const QString& texto, const QKeySequence& tecla,
-                       std::function<void()> efeito) {
-        auto* a = menu->addAction(texto);
-        a->setObjectName(nome);
-        if (!tecla.isEmpty()) a->setShortcut(tecla);
-        connect(a, &QAction::triggered, this, [this, efeito] { protege(efeito); });
-        return a;
-    };
-    QMenu* jogo = menuBar()->addMenu("&Jogo");
-    novaPartida_ = cria(jogo, "NOVA_PARTIDA", "N&ova Partida", Qt::Key_F2, [this] { NOVO_JOGO(); });
-    cria(jogo, "TROCAR_JOGADORES", "Trocar Jogadores", Qt::Key_F5, [this] { trocaJogadores(); });
-    pararJogo_ = cria(jogo, "PARAR_JOGO", "Parar Jogo", Qt::Key_F3, [this] { PARAR_JOGO(); });
-    pararJogo_->setEnabled(false);
-    jogo->addSeparator();
-    cria(jogo, "JUNTAR_REGRAS", "Juntar / Aprender suas regras no cerebtro", {}, [this] { juntaRegras(); });
-    cria(jogo, "SAIR_E_SALVAR", "S&air e Salvar \"Preferências / Regras Aprendidas\"", Qt::Key_F4,
-         [this] { sairSalvando(); });
-    jogo->addSeparator();
-    cria(jogo, "SAIR", "Sair", {}, [this] { sair(); });
-
-    QMenu* opcoes = menuBar()->addMenu("Opções");
-    cria(opcoes, "CONTE_UMA_PIADA", "Conte uma Piadas", {}, [this] { contaPiada(); });
-}
 
 void TForm2::ligaGestos() {
     mesa_->gestos.pressiona = [this](const std::string& nome, Qt::MouseButton botao) {
@@ -175,9 +154,81 @@ void TForm2::redesenha() {
 }
 
 void TForm2::tique() {
+    EstadoJogo& e = jogo_.estado;
     // Nothing lifts a card once the user's turn is over.
-    if (!jogo_.estado.JOGADORES[1].PODE_JOGAR) baixaCartas();
+    if (!e.JOGADORES[1].PODE_JOGAR) baixaCartas();
+    // "This hand" ends when the trick count starts again.
+    if (jogaPorMimAteRodada_ > 0 && (e.RODADA < jogaPorMimAteRodada_ || !e.JOGO_EM_ANDAMENTO))
+        jogaPorMimAteRodada_ = 0;
+    if (jogaPorMimAteRodada_ > 0 && e.JOGADORES[1].PODE_JOGAR) {
+        jogaPorMimAteRodada_ = std::max(jogaPorMimAteRodada_, e.RODADA);
+        protege([this] { jogo_.turnos.PARCEIRO_JOGA(1); });
+    }
+    for (int i = 1; i <= 6; ++i) {
+        const std::string n = std::to_string(i);
+        for (const std::string& nome : {"BT_ROUBAR_" + n, "BT_VER_CARTA_" + n})
+            if (QAction* a = acao(QString::fromStdString(nome))) a->setVisible(jogo_.mesa[nome].visivel);
+    }
     redesenha();
+}
+
+void TForm2::joguePorMim(bool pedido) {
+    EstadoJogo& e = jogo_.estado;
+    // Only while the user's own card is awaited: any other time it would play out of turn.
+    if (!e.JOGO_EM_ANDAMENTO || !e.JOGADORES[1].PODE_JOGAR) return;
+    if (pedido) {
+        jogo_.log(0, "PEDE PARA JOGAR");
+    } else {
+        jogaPorMimAteRodada_ = std::max(1, e.RODADA);
+    }
+    jogo_.turnos.PARCEIRO_JOGA(1);
+}
+
+void TForm2::abreMenuDoAssento(int assento) {
+    const QRect retrato = mesa_->naJanela(casaNaMesa("IMG_JOGADOR_" + std::to_string(assento)));
+    const QPoint canto = mesa_->mapTo(this, retrato.topLeft()) + QPoint(25, 90);
+    menuDoAssento(assento)->popup(mapToGlobal(canto));
+}
+
+void TForm2::alternaTelaCheia() {
+    // The display-mode change of old: here the table simply fills the screen, and back.
+    if (isFullScreen()) showNormal();
+    else showFullScreen();
+}
+
+void TForm2::alternaDebug() {
+    Controle& debug = jogo_.mesa["DEBUG"];
+    debug.visivel = !debug.visivel;
+    jogo_.chaves.MODO_DEBUG = debug.visivel;
+    menuDebug_->menuAction()->setEnabled(debug.visivel);
+}
+
+void TForm2::mostraForaDoJogo(const std::function<void()>& show) {
+    EstadoJogo& e = jogo_.estado;
+    if (e.JOGO_EM_ANDAMENTO) {
+        show();
+        return;
+    }
+    // No seat may take the lowered flag for its turn.
+    for (auto& jogador : e.JOGADORES) jogador.PODE_JOGAR = false;
+    e.PARAR = false;
+    try {
+        show();
+    } catch (...) {
+        e.PARAR = true;
+        throw;
+    }
+    e.PARAR = true;
+    redesenha();
+}
+
+void TForm2::testaSom() {
+    Anuncios& a = jogo_.anuncios;
+    for (const char* chave : {"DISTRIBUI_CARTAS", "BATE_MESA", "TESTE"}) a.TOCA_SOM(chave, 500);
+    const bool existe = std::filesystem::exists(jogo_.pasta.resolve("WAV\\TESTE.WAV"));
+    tela_.caixaMensagem("", existe ? "Teve ter saido algum som, arquivo de som \"TESTE.WAV\" encontrado !"
+                                   : "Arquivo de som \"TESTE.WAV\" não encontrado, Verifique se os arquivos WAV "
+                                     "estão no diretório do PELMAR");
 }
 
 void TForm2::atualizaPersonagens() {
@@ -216,6 +267,10 @@ void TForm2::jogaCartaDoUsuario(int slot) {
 }
 
 void TForm2::pressiona(const std::string& nome, Qt::MouseButton botao) {
+    if (botao == Qt::RightButton && nome.rfind("IMG_JOGADOR_", 0) == 0) {
+        menuDoAssento(nome.back() - '0')->popup(QCursor::pos());
+        return;
+    }
     const int slot = slotDaMao(nome, 1);
     if (slot == 0 || botao != Qt::RightButton) return;
     if (!jogo_.estado.JOGADORES[1].PODE_JOGAR) return;
@@ -257,6 +312,11 @@ void TForm2::contaPontosEmVozAlta(int pontos) {
 }
 
 void TForm2::duploClique(const std::string& nome) {
+    // The chips hide the debug switch.
+    if (nome == "FICHA_JOG_1" || nome == "FICHA_COM_1") {
+        alternaDebug();
+        return;
+    }
     // Only while the user's own card is awaited: any other time it would play out of turn.
     if (nome != "IMG_JOGADOR_1" || !jogo_.estado.JOGO_EM_ANDAMENTO || !jogo_.estado.JOGADORES[1].PODE_JOGAR) return;
     jogo_.log(0, "PEDE PARA JOGAR");

@@ -7,7 +7,9 @@
 #include <string>
 
 class QAction;
+class QMenu;
 class QTimer;
+class QUrl;
 
 namespace pelmar {
 
@@ -43,6 +45,9 @@ public:
 
     // The "I.A." question of the saving exit; tests answer it without a box.
     std::function<bool()> perguntaJuntar;
+    // Opens web pages and the working folder's files; tests see the addresses instead.
+    std::function<void(const QUrl&)> aoAbrirEndereco;
+    QMenu* menuDoAssento(int assento) const { return menusDosAssentos_[static_cast<std::size_t>(assento)]; }
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -51,6 +56,18 @@ protected:
 
 private:
     void criaMenus();
+    void criaMenusDosAssentos();
+    QAction* criaAcao(QMenu* menu, const QString& nome, const QString& texto, const QKeySequence& tecla,
+                      std::function<void()> efeito);
+    void abreArquivo(const std::string& relativo);
+    void abreEndereco(const QUrl& url);
+    void abreMenuDoAssento(int assento);
+    void alternaTelaCheia();
+    void alternaDebug();
+    // The table's shows play only while the stop flag is down; out of a game it is lowered for them.
+    void mostraForaDoJogo(const std::function<void()>& show);
+    void testaSom();
+    void joguePorMim(bool pedido);
     void ligaGestos();
     // A gesture or command runs engine code inside the window's event handling; a fault there
     // is reported and logged instead of tearing the window down.
@@ -84,6 +101,15 @@ private:
     QTimer* desenho_ = nullptr;
     QAction* novaPartida_ = nullptr;
     QAction* pararJogo_ = nullptr;
+    QMenu* menuExibir_ = nullptr;
+    QMenu* menuEditar_ = nullptr;
+    QMenu* menuRecordes_ = nullptr;
+    QMenu* menuTestes_ = nullptr;
+    QMenu* menuModificar_ = nullptr;
+    QMenu* menuDebug_ = nullptr;
+    QMenu* menuAjuda_ = nullptr;
+    std::array<QMenu*, 5> menusDosAssentos_{};
+    int jogaPorMimAteRodada_ = 0;  // "this hand" asked in this trick; 0 when not asked
     int INICIO_JOGO = -1;
     int partidasNaPilha_ = 0;
     bool fecharAoDesenrolar_ = false;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -379,6 +380,62 @@ TEST_F(JanelaMesaTeste, CartaSobeComASombraSobOMouse) {
         paraPeloMenu();
     });
     EXPECT_TRUE(viu);
+}
+
+TEST_F(JanelaMesaTeste, MenusAbremOsArquivosDaPastaDeTrabalho) {
+    std::vector<QUrl> abertos;
+    janela().aoAbrirEndereco = [&](const QUrl& url) { abertos.push_back(url); };
+    const std::pair<const char*, std::filesystem::path> casos[] = {
+        {"FALAS_ENTRE_JOGADORES", pasta / "TXT" / "FALAS.TXT"},
+        {"TEXTO_TRUCO_9", pasta / "TXT" / "TRUCO-9.TXT"},
+        {"SONS_DO_JOGO", pasta / "WAV"},
+    };
+    for (const auto& [acao, arquivo] : casos) {
+        abertos.clear();
+        janela().acao(acao)->trigger();
+        ASSERT_EQ(abertos.size(), 1u) << acao;
+        EXPECT_EQ(std::filesystem::path(abertos[0].toLocalFile().toStdString()), arquivo) << acao;
+    }
+    abertos.clear();
+    janela().acao("REGRAS_DO_TRUCO")->trigger();
+    ASSERT_EQ(abertos.size(), 1u);
+    EXPECT_EQ(abertos[0].scheme(), "https");
+}
+
+TEST_F(JanelaMesaTeste, TesteDeSomDizSeOArquivoExiste) {
+    janela().acao("TESTE_SOM")->trigger();
+    std::filesystem::remove(pasta / "WAV" / "TESTE.WAV");
+    janela().acao("TESTE_SOM")->trigger();
+    EXPECT_EQ(mensagens, (std::vector<std::string>{
+                             ": Teve ter saido algum som, arquivo de som \"TESTE.WAV\" encontrado !",
+                             ": Arquivo de som \"TESTE.WAV\" não encontrado, Verifique se os arquivos WAV estão no "
+                             "diretório do PELMAR"}));
+}
+
+// The chips hide the debug switch: a double click shows the label and opens the Debug menu.
+TEST_F(JanelaMesaTeste, FichaLigaEDesligaODebug) {
+    janela().redesenha();
+    QWidget* ficha = controle("FICHA_JOG_1");
+    ASSERT_TRUE(ficha->isVisible()) << "o lugar da ficha deve estar na mesa mesmo sem ficha ganha";
+    QTest::mouseDClick(ficha, Qt::LeftButton);
+    EXPECT_TRUE(jogo().mesa["DEBUG"].visivel);
+    EXPECT_TRUE(jogo().chaves.MODO_DEBUG);
+    EXPECT_TRUE(janela().acao("MENU_DEBUG")->isEnabled());
+    QTest::mouseDClick(ficha, Qt::LeftButton);
+    EXPECT_FALSE(jogo().mesa["DEBUG"].visivel);
+    EXPECT_FALSE(jogo().chaves.MODO_DEBUG);
+    EXPECT_FALSE(janela().acao("MENU_DEBUG")->isEnabled());
+}
+
+// Out of a game the shows still play, and the game stays stopped after them.
+TEST_F(JanelaMesaTeste, DozeAZeroDoMenuForaDoJogo) {
+    const int parcial = jogo().estatisticas.PONTUACAO_PARCIAL;
+    ASSERT_TRUE(estado().PARAR);
+    janela().acao("DOZE_A_ZERO_JOGADOR")->trigger();
+    EXPECT_GT(jogo().estatisticas.PONTUACAO_PARCIAL, parcial);
+    EXPECT_EQ(jogo().mesa["ULTIMA_AVISO_1"].texto, "DOZE A ZERO SABIDO ! 12/0");
+    EXPECT_TRUE(estado().PARAR);
+    EXPECT_TRUE(jogo().mesa["IMG_JOGADOR_3"].visivel);
 }
 
 }  // namespace

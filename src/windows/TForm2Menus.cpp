@@ -1,0 +1,173 @@
+#include <QAction>
+#include <QDesktopServices>
+#include <QMenuBar>
+#include <QUrl>
+
+#include <filesystem>
+
+#include "engine/Jogo.h"
+#include "windows/Enderecos.h"
+#include "windows/TForm2.h"
+#include "windows/TelaQt.h"
+
+namespace pelmar {
+
+QAction* TForm2::criaAcao(QMenu* menu, const QString& nome, const QString& texto, const QKeySequence& tecla,
+                          std::function<void()> efeito) {
+    auto* a = menu->addAction(texto);
+    a->setObjectName(nome);
+    if (!tecla.isEmpty()) a->setShortcut(tecla);
+    connect(a, &QAction::triggered, this, [this, efeito = std::move(efeito)] { protege(efeito); });
+    return a;
+}
+
+void TForm2::abreArquivo(const std::string& relativo) {
+    const std::filesystem::path caminho = jogo_.pasta.resolve(relativo);
+    abreEndereco(QUrl::fromLocalFile(QString::fromStdString(caminho.string())));
+}
+
+void TForm2::abreEndereco(const QUrl& url) {
+    // Started without waiting; a desktop that cannot open it is not the game's problem.
+    if (aoAbrirEndereco) aoAbrirEndereco(url);
+    else QDesktopServices::openUrl(url);
+}
+
+void TForm2::criaMenus() {
+    Jogo& j = jogo_;
+    QMenu* jogo = menuBar()->addMenu("&Jogo");
+    novaPartida_ = criaAcao(jogo, "NOVA_PARTIDA", "N&ova Partida", Qt::Key_F2, [this] { NOVO_JOGO(); });
+    criaAcao(jogo, "TROCAR_JOGADORES", "Trocar Jogadores", Qt::Key_F5, [this] { trocaJogadores(); });
+    pararJogo_ = criaAcao(jogo, "PARAR_JOGO", "Parar Jogo", Qt::Key_F3, [this] { PARAR_JOGO(); });
+    pararJogo_->setEnabled(false);
+    jogo->addSeparator();
+    criaAcao(jogo, "JUNTAR_REGRAS", "Juntar / Aprender suas regras no cerebtro", {}, [this] { juntaRegras(); });
+    criaAcao(jogo, "SAIR_E_SALVAR", "S&air e Salvar \"Preferências / Regras Aprendidas\"", Qt::Key_F4,
+             [this] { sairSalvando(); });
+    jogo->addSeparator();
+    criaAcao(jogo, "SAIR", "Sair", {}, [this] { sair(); });
+
+    menuExibir_ = menuBar()->addMenu("Exibir");
+    QMenu* telaCheia = menuExibir_->addMenu("Tela Cheia");
+    criaAcao(telaCheia, "TELA_CHEIA_16", "800x600 (16 Cores)", QKeySequence(Qt::ALT | Qt::Key_M),
+             [this] { alternaTelaCheia(); });
+    criaAcao(telaCheia, "TELA_CHEIA_32", "800x600 (32 Cores)", QKeySequence(Qt::ALT | Qt::Key_F),
+             [this] { alternaTelaCheia(); });
+    QMenu* animacoes = menuExibir_->addMenu("Animações");
+    criaAcao(animacoes, "DOZE_A_ZERO_JOGADOR", "Doze a Zero para Jogador", {},
+             [this, &j] { mostraForaDoJogo([&j] { j.placar.dozeAZero(2); }); });
+    criaAcao(animacoes, "DOZE_A_ZERO_COMPUTADOR", "Doze a Zero para  Computador", {},
+             [this, &j] { mostraForaDoJogo([&j] { j.placar.dozeAZero(1); }); });
+    criaAcao(animacoes, "FIM_ZAP_1", "Fim Zap 1", {}, [this, &j] { mostraForaDoJogo([&j] { j.rodadas.mostraZap(1); }); });
+    criaAcao(animacoes, "ANIMACAO_BARALHO", "Baralho", {}, [this, &j] {
+        mostraForaDoJogo([&j] {
+            j.animacoes.embaralha();
+            j.animacoes.corta(j.estado.DISTRIBUIDOR % 4 + 1);
+        });
+    });
+
+    menuEditar_ = menuBar()->addMenu("Editar");
+    menuRecordes_ = menuBar()->addMenu("Recordes");
+    criaAcao(menuRecordes_, "RECORDES_INTERNET", "Tabela de Recordes na Internet", {},
+             [this] { abreEndereco(QUrl(ENDERECO_RECORDES)); });
+
+    QMenu* opcoes = menuBar()->addMenu("Opções");
+    QAction* sugestao = criaAcao(opcoes, "MOSTRAR_SUJESTAO", "Mostrar Sujestão de jogada", {}, [&j] {
+        j.chaves.MOSTRA_SUGESTAO = !j.chaves.MOSTRA_SUGESTAO;
+        j.chaves.SUGESTAO_PENDENTE = j.chaves.MOSTRA_SUGESTAO;
+        j.mesa["strNR_REGRA"].visivel = j.chaves.MOSTRA_SUGESTAO;
+    });
+    sugestao->setCheckable(true);
+    criaAcao(opcoes, "JOGUE_PARA_MIM_RODADA", "Jogue para mim esta rodada.", {}, [this] { joguePorMim(false); });
+    criaAcao(opcoes, "CONTE_UMA_PIADA", "Conte uma Piadas", {}, [this] { contaPiada(); });
+
+    QMenu* ferramentas = menuBar()->addMenu("Ferramentas");
+    menuTestes_ = ferramentas->addMenu("Testes");
+    criaAcao(menuTestes_, "TESTE_SOM", "Som (executar um WAV)", {}, [this] { testaSom(); });
+
+    QMenu* funcoes = menuBar()->addMenu("Funções");
+    QMenu* jogar = funcoes->addMenu("Jogar");
+    QMenu* jogarCarta = jogar->addMenu("Jogar carta");
+    for (int s = 1; s <= 3; ++s)
+        criaAcao(jogarCarta, QString("JOGUE_CARTA_%1").arg(s), QString("Jogue %1ª Carta").arg(s), {}, [this, s] {
+            if (jogo_.mesa.JOG(1, s).visivel) jogaCartaDoUsuario(s);
+        });
+    jogarCarta->addSeparator();
+    criaAcao(jogarCarta, "ENCOBRIR", "Encobrir", {}, [&j] {
+        Controle& escondida = j.mesa["ESCONDIDA"];
+        escondida.marcado = !escondida.marcado;
+    });
+    QMenu* truco = jogar->addMenu("Truco");
+    const std::pair<int, const char*> valores[] = {{3, "Truco"}, {6, "Seis"}, {9, "Nove"}, {12, "Doze"}};
+    for (const auto& [valor, nome] : valores)
+        criaAcao(truco, QString("TRUCAR_%1").arg(valor), nome, {}, [&j, v = valor] { j.truco.botaoTruco(v); });
+    const char* assentos[] = {"1 - Você", "2 - Adv. Direira", "3 - Parceiro", "4 - Adv. Esquerda"};
+    for (int p = 1; p <= 4; ++p)
+        criaAcao(funcoes, QString("MENU_JOGADOR_%1").arg(p), assentos[p - 1], {}, [this, p] { abreMenuDoAssento(p); });
+    criaAcao(funcoes, "CONSELHO_PARA_JOGAR", "Conselho para Jogar", {}, [&j] { j.computador.escolha.CONSELHO(true); });
+    criaAcao(funcoes, "JOGUE_PARA_MIM", "Jogue para mim", {}, [this] { joguePorMim(true); });
+    criaAcao(funcoes, "FUGIR_MENU", "Fugir", {}, [&j] { j.truco.FUGIR(false); });
+
+    menuModificar_ = menuBar()->addMenu("Modificar");
+    criaAcao(menuModificar_, "SONS_DO_JOGO", "Sons do Jogo", {}, [this] { abreArquivo("WAV"); });
+    QMenu* textos = menuModificar_->addMenu("Textos de Truco");
+    for (const auto& [valor, nome] : valores)
+        criaAcao(textos, QString("TEXTO_TRUCO_%1").arg(valor), nome, {},
+                 [this, v = valor] { abreArquivo("TXT\\TRUCO-" + std::to_string(v) + ".TXT"); });
+    criaAcao(menuModificar_, "FALAS_ENTRE_JOGADORES", "Falas entre Jogadores", {},
+             [this] { abreArquivo("TXT\\FALAS.TXT"); });
+
+    menuDebug_ = menuBar()->addMenu("Debug");
+    menuDebug_->menuAction()->setObjectName("MENU_DEBUG");
+    menuDebug_->menuAction()->setEnabled(false);
+    criaAcao(menuDebug_, "MOSTRAR_CARTAS_DEBUG", "Mostrar Cartas", {}, [&j] {
+        j.chaves.MODO_DEBUG = true;
+        for (int p = 2; p <= 4; ++p)
+            for (int s = 1; s <= 3; ++s) j.mesa.JOG(p, s).face = Face::Frente;
+    });
+    QAction* forca = criaAcao(menuDebug_, "FORCA_TRUCAR", "Força Computador a trucar", {}, [&j] {
+        j.computador.truco.FORCA_COMPUTADOR_TRUCAR = !j.computador.truco.FORCA_COMPUTADOR_TRUCAR;
+    });
+    forca->setCheckable(true);
+
+    menuAjuda_ = menuBar()->addMenu("Ajuda");
+    criaAcao(menuAjuda_, "PAGINA_PELMAR", "PELMAR na Internet", {}, [this] { abreEndereco(QUrl(ENDERECO_PROGRAMA)); });
+    criaAcao(menuAjuda_, "REGRAS_DO_TRUCO", "&Regras do TRUCO", Qt::Key_F1,
+             [this] { abreEndereco(QUrl(ENDERECO_REGRAS)); });
+    criaAcao(menuAjuda_, "MANUAL_DO_JOGO", "Manual do Jogo", {}, [this] { abreArquivo("manual.pdf"); });
+
+    criaMenusDosAssentos();
+}
+
+void TForm2::criaMenusDosAssentos() {
+    Jogo& j = jogo_;
+    for (int p = 1; p <= 4; ++p) {
+        menusDosAssentos_[static_cast<std::size_t>(p)] = new QMenu(this);
+        menusDosAssentos_[static_cast<std::size_t>(p)]->setObjectName(QString("POPUP_JOGADOR_%1").arg(p));
+    }
+    QMenu* voce = menusDosAssentos_[1];
+    QMenu* roubar = voce->addMenu("Roubar uma Carta do Masso");
+    for (int i = 1; i <= 6; ++i)
+        criaAcao(roubar, QString("BT_ROUBAR_%1").arg(i), QString::number(i), {},
+                 [&j, i] { j.distribuicao.ROUBA_CARTA(i); });
+    voce->addSeparator();
+    criaAcao(voce, "MOSTRAR_CONSELHO", "Mostrar Conselho", {}, [&j] {
+        j.log(0, "PEDE CONSELHO");
+        j.computador.escolha.CONSELHO(true);
+    });
+    criaAcao(voce, "MOSTRAR_SUGESTAO", "Mostrar Sugestão", {}, [this] {
+        jogo_.log(0, "PEDE SUGESTÃO");
+        acao("MOSTRAR_SUJESTAO")->trigger();
+    });
+    criaAcao(voce, "JOGUE_PARA_MIM_POPUP", "Jogue para mim", {}, [this] { joguePorMim(true); });
+
+    QMenu* direita = menusDosAssentos_[2];
+    QMenu* abrir = direita->addMenu("Abrir uma Carta");
+    for (int i = 1; i <= 6; ++i)
+        criaAcao(abrir, QString("BT_VER_CARTA_%1").arg(i), QString::number(i), {},
+                 [&j, i] { j.distribuicao.ESPIA_CARTA(i); });
+    criaAcao(direita, "MOSTRAR_CARTAS_2", "Mostrar Cartas", {}, [&j] { j.distribuicao.MOSTRA_CARTAS(2); });
+    criaAcao(menusDosAssentos_[3], "MOSTRAR_CARTAS_3", "Mostrar Cartas", {}, [&j] { j.distribuicao.MOSTRA_CARTAS(3); });
+    criaAcao(menusDosAssentos_[4], "MOSTRAR_CARTAS_4", "Mostar Cartas", {}, [&j] { j.distribuicao.MOSTRA_CARTAS(4); });
+}
+
+}  // namespace pelmar
