@@ -15,7 +15,7 @@ constexpr int ALTURA_CARTA = 96;
 std::vector<LugarNaMesa> montaLugares() {
     std::vector<LugarNaMesa> l;
     auto poe = [&l](std::string nome, QRect casa, Peca peca, int fonte = 9, QString legenda = {}) {
-        l.push_back({std::move(nome), casa, peca, fonte, std::move(legenda), false, {}});
+        l.push_back({std::move(nome), casa, peca, fonte, std::move(legenda), false, {}, false});
     };
     auto carta = [](int x, int y) { return QRect(x, y, LARGURA_CARTA, ALTURA_CARTA); };
     const std::string um = "1", dois = "2", tres = "3";
@@ -181,6 +181,7 @@ std::vector<LugarNaMesa> montaLugares() {
         lugar.deInicio = deInicio.count(lugar.nome) > 0;
         // The last announcements are hidden at the higher levels, and their panel with them.
         if (lugar.nome == "PAINEL_AVISOS") lugar.segue = "ULTIMA_AVISO_1";
+        lugar.dobravel = lugar.nome == "PAINEL_RESULTADO" || lugar.nome == "CAIXA_CARTAS_SAIRAM";
     }
     return l;
 }

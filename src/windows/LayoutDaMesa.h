@@ -44,6 +44,7 @@ struct LugarNaMesa {
     QString legenda;     // fixed words drawn before the model's text, or the panel's title
     bool deInicio = false;  // shown from the start: the game only changes its words or colours
     std::string segue;      // a table panel shown only while this control of the game is
+    bool dobravel = false;  // a panel the user folds to its title with a click
 };
 
 // Every control the table window draws, in drawing order (later ones on top).

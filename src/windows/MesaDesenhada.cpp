@@ -23,6 +23,9 @@ void ajustaFonte(QWidget& w, int tamanho, double escala) {
     w.setFont(f);
 }
 
+// A folded panel keeps its title.
+constexpr int ALTURA_RECOLHIDO = 22;
+
 }  // namespace
 
 MesaDesenhada::MesaDesenhada(ModeloMesa& modelo, const ImagensDaMesa& imagens, QWidget* pai)
@@ -42,7 +45,7 @@ MesaDesenhada::MesaDesenhada(ModeloMesa& modelo, const ImagensDaMesa& imagens, Q
             itens_.push_back({&lugar, controle, peca, peca, seguido});
         }
     }
-    lugarDoVoo_ = {"VOO", {0, 0, 71, 96}, Peca::Carta, 9, {}, false, {}};
+    lugarDoVoo_ = {"VOO", {0, 0, 71, 96}, Peca::Carta, 9, {}, false, {}, false};
     voo_ = new PecaDaMesa(lugarDoVoo_, imagens_, gestos, this);
     voo_->setAttribute(Qt::WA_TransparentForMouseEvents);
     voo_->hide();
@@ -86,6 +89,7 @@ QRect MesaDesenhada::naJanela(const QRect& casa) const {
 
 QRect MesaDesenhada::casaDe(const Item& item) const {
     QRect casa = item.lugar->casa;
+    if (recolhidos_.count(item.lugar->nome)) casa.setHeight(ALTURA_RECOLHIDO);
     if (!item.controle) return casa;
     const Controle& c = *item.controle;
     if (!c.alvo.empty()) {
@@ -100,12 +104,26 @@ QRect MesaDesenhada::casaDe(const Item& item) const {
     return casa.translated(c.deslocX, c.deslocY);
 }
 
+void MesaDesenhada::alternaRecolhido(const std::string& painel) {
+    if (!recolhidos_.erase(painel)) recolhidos_.insert(painel);
+    sincroniza();
+}
+
+bool MesaDesenhada::escondidoEmPainel(const Item& item) const {
+    for (const std::string& painel : recolhidos_) {
+        const QRect area = casaNaMesa(painel);
+        if (item.lugar->nome != painel && area.contains(item.lugar->casa)) return true;
+    }
+    return false;
+}
+
 void MesaDesenhada::sincroniza() {
     for (const Item& item : itens_) {
         const Controle* c = item.controle;
         // A chip not yet won still shows its empty place (and hides the debug switch).
         const bool sempre = item.lugar->peca == Peca::Ficha;
-        const bool visivel = sempre || (c ? c->visivel : item.seguido ? item.seguido->visivel : true);
+        const bool visivel = (sempre || (c ? c->visivel : item.seguido ? item.seguido->visivel : true)) &&
+                             !escondidoEmPainel(item);
         if (item.widget->isVisible() != visivel) item.widget->setVisible(visivel);
         if (!visivel) continue;
         item.widget->setGeometry(naJanela(casaDe(item)));

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ public:
     std::function<void(const std::string& nome)> aoApertarBotao;
     std::function<void(const std::string& nome, bool marcado)> aoMarcar;
 
+    // A panel folded to its title hides what lies in it; a second call unfolds it.
+    void alternaRecolhido(const std::string& painel);
+    bool recolhido(const std::string& painel) const { return recolhidos_.count(painel) > 0; }
+
     double escala() const { return escala_; }
     // A design-area rectangle in this widget's coordinates.
     QRect naJanela(const QRect& casa) const;
@@ -56,6 +61,7 @@ private:
     void criaBotao(const LugarNaMesa& lugar, const Controle* controle);
     void criaMarcador(const LugarNaMesa& lugar, const Controle* controle);
     QRect casaDe(const Item& item) const;
+    bool escondidoEmPainel(const Item& item) const;
     void sincronizaVoo();
 
     ModeloMesa& modelo_;
@@ -66,6 +72,7 @@ private:
     double escala_ = 1.0;
     QPoint origem_;
     QPixmap panoEscalado_;
+    std::set<std::string, std::less<>> recolhidos_;
 };
 
 }  // namespace pelmar

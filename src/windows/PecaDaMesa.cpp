@@ -51,7 +51,7 @@ PecaDaMesa::PecaDaMesa(const LugarNaMesa& lugar, const ImagensDaMesa& imagens, c
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     // Panels and the announcement must not swallow clicks meant for the table below them.
-    if (lugar.peca == Peca::Caixa || lugar.peca == Peca::Aviso || lugar.peca == Peca::Sombra ||
+    if ((lugar.peca == Peca::Caixa && !lugar.dobravel) || lugar.peca == Peca::Aviso || lugar.peca == Peca::Sombra ||
         lugar.peca == Peca::Marca)
         setAttribute(Qt::WA_TransparentForMouseEvents);
 }

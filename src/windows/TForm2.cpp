@@ -94,6 +94,7 @@ void TForm2::INICIA_JANELA() {
     mesa_->trocaImagens();
     for (const LugarNaMesa& lugar : lugaresDaMesa())
         if (lugar.deInicio) jogo_.mesa[lugar.nome].visivel = true;
+    for (int t = 1; t <= 3; ++t) jogo_.mesa["RESULTADO_" + std::to_string(t)].dica = "Placar das Rodadas";
     // The score reads 0 to 0 before the first hand is counted.
     for (const char* pontos : {"PONTOS_JOG", "PONTOS_COM", "PONTOS_MESA"})
         if (jogo_.mesa[pontos].texto.empty()) jogo_.mesa[pontos].texto = "0";
@@ -297,6 +298,10 @@ void TForm2::clica(const std::string& nome) {
         anuncios.TOCA_SOM(nome, 850);
     } else if (nome == "IMG_BOIS_JOG" || nome == "IMG_BOIS_COM") {
         anuncios.TOCA_SOM("BOI", 1500);
+    } else if (nome == "PAINEL_RESULTADO" || nome == "CAIXA_CARTAS_SAIRAM") {
+        mesa_->alternaRecolhido(nome);
+    } else if (nome.rfind("RESULTADO_", 0) == 0) {
+        mostraForaDoJogo([this] { jogo_.rodadas.mostraZap(1); });
     } else if (nome == "LB_JOGADOR") {
         contaPontosEmVozAlta(jogo_.estado.PONTOS_JOG);
     } else if (nome == "LB_COMPUTADOR") {

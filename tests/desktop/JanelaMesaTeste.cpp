@@ -438,5 +438,19 @@ TEST_F(JanelaMesaTeste, DozeAZeroDoMenuForaDoJogo) {
     EXPECT_TRUE(jogo().mesa["IMG_JOGADOR_3"].visivel);
 }
 
+// A click folds the trick-results box to its title and a second one unfolds it.
+TEST_F(JanelaMesaTeste, CaixaDeResultadosDobraEDesdobra) {
+    janela().redesenha();
+    QWidget* caixa = controle("PAINEL_RESULTADO");
+    const int altura = caixa->height();
+    QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(caixa->width() - 4, 4));
+    EXPECT_LT(caixa->height(), altura / 4);
+    EXPECT_FALSE(controle("RESULTADO_1")->isVisible());
+    EXPECT_TRUE(controle("PONTOS_JOG")->isVisible());
+    QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(caixa->width() - 4, 4));
+    EXPECT_EQ(caixa->height(), altura);
+    EXPECT_TRUE(controle("RESULTADO_1")->isVisible());
+}
+
 }  // namespace
 }  // namespace pelmar::teste
