@@ -260,7 +260,7 @@ void Distribuicao::revelaPorDificuldade() {
         for (int s = 1; s <= 3; ++s) j_.anuncios.FALA("Carta(" + std::to_string(s) + ")- " + j_.rotulo(1, s), "");
         j_.anuncios.FALA("Vira- " + j_.mesa["CVIRA"].dica, "");
     }
-    j_.mesa["CAIXA_CARTAS_SAIRAM"].visivel = nivel <= 6;
+    j_.mesa["CAIXA_CARTAS_SAIRAM"].visivel = nivel <= 6 && j_.chaves.MOSTRA_CARTAS_SAIRAM;
 }
 
 bool Distribuicao::ROUBA_CARTA(int item) {

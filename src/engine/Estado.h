@@ -103,6 +103,7 @@ struct ChavesDaSessao {
     bool MOSTRA_SUGESTAO = false;
     bool SUGESTAO_PENDENTE = false;
     bool MUDANCA_NIVEL_AUTOMATICA = true;
+    bool MOSTRA_CARTAS_SAIRAM = true;  // the "Manilhas Sairam" box, where the level allows it
     bool J3_PAUSADO = false;
     bool MODO_DEBUG = false;  // dealt cards stay face up
     bool naoGravaPreferencias = false;  // a run whose level and mode are its own

@@ -1,6 +1,7 @@
 #include "windows/MesaDesenhada.h"
 
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -114,6 +115,12 @@ bool MesaDesenhada::escondidoEmPainel(const Item& item) const {
         const QRect area = casaNaMesa(painel);
         if (item.lugar->nome != painel && area.contains(item.lugar->casa)) return true;
     }
+    // What lies in a panel the game hides goes with it.
+    for (const Item& painel : itens_) {
+        if (painel.lugar->peca != Peca::Caixa || &painel == &item || !painel.controle || painel.controle->visivel)
+            continue;
+        if (painel.lugar->casa.contains(item.lugar->casa)) return true;
+    }
     return false;
 }
 
@@ -194,6 +201,11 @@ void MesaDesenhada::resizeEvent(QResizeEvent*) {
     origem_ = QPoint(static_cast<int>((width() - LARGURA_DA_MESA * escala_) / 2),
                      static_cast<int>((height() - ALTURA_DA_MESA * escala_) / 2));
     sincroniza();
+}
+
+void MesaDesenhada::mousePressEvent(QMouseEvent* evento) {
+    // The cloth itself carries the table's pop-up menu.
+    if (gestos.pressiona) gestos.pressiona(objectName().toStdString(), evento->button());
 }
 
 void MesaDesenhada::mouseMoveEvent(QMouseEvent*) {

@@ -48,6 +48,7 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
 
 private:
     struct Item {

@@ -17,7 +17,17 @@
 
 #include "engine/Jogo.h"
 #include "presentation/ImagensDaMesa.h"
+#include "windows/ComandosHistorico.h"
+#include "windows/EscolhaDeImagens.h"
+#include "windows/GanchosDeJanela.h"
 #include "windows/MesaDesenhada.h"
+#include "windows/TfABOUT.h"
+#include "windows/TfBARALHOS.h"
+#include "windows/TfCONTADOR.h"
+#include "windows/TfLOG.h"
+#include "windows/TfMESAS.h"
+#include "windows/TfPARAMETROS.h"
+#include "windows/TfVERSOS.h"
 #include "windows/TelaQt.h"
 #include "windows/TfPIADAS.h"
 #include "windows/TfTRUCO_INFO.h"
@@ -44,9 +54,7 @@ TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), 
     setWindowTitle("PELMAR - Versão 6.2.01 - 08/08/2009");
     mesa_ = new MesaDesenhada(jogo.mesa, imagens, this);
     setCentralWidget(mesa_);
-    piadas_ = new TfPIADAS(this);
-    piadas_->aoFechar = [this] { jogo_.mesa["TfPIADAS"].visivel = false; };
-    infoTruco_ = new TfTRUCO_INFO(this);
+    criaJanelasAuxiliares();
     criaMenus();
     ligaGestos();
     tela_.aoRedesenhar = [this] { redesenha(); };
@@ -56,6 +64,35 @@ TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), 
     connect(desenho_, &QTimer::timeout, this, [this] { tique(); });
     desenho_->start();
     resize(LARGURA_DA_MESA, ALTURA_DA_MESA);
+}
+
+// Created once, in the order the game has always created them, hidden until asked for.
+void TForm2::criaJanelasAuxiliares() {
+    const auto gancho = [this](const QString& titulo, const QString& texto) { mensagem(titulo, texto); };
+    const auto abre = [this](const QUrl& url) { return abreNoSistema(aoAbrirEndereco, url), true; };
+    contador_ = new TfCONTADOR(jogo_.mesa, this);
+    sobre_ = new TfABOUT(this);
+    infoTruco_ = new TfTRUCO_INFO(this);
+    parametros_ = new TfPARAMETROS(jogo_, this);
+    versos_ = new TfVERSOS(jogo_.pasta, this);
+    baralhos_ = new TfBARALHOS(jogo_.pasta, this);
+    mesas_ = new TfMESAS(jogo_.pasta, this);
+    for (SeletorDeImagens* seletor : std::initializer_list<SeletorDeImagens*>{versos_, baralhos_, mesas_}) {
+        seletor->mensagem = gancho;
+        seletor->abreEndereco = abre;
+    }
+    escolhaDeImagens_ = std::make_unique<EscolhaDeImagens>(jogo_, imagens_, *mesas_, *versos_, *baralhos_, *this,
+                                                           [this] { mesa_->trocaImagens(); });
+    log_ = new TfLOG(jogo_.historico, this);
+    comandosHistorico_ = std::make_unique<ComandosHistorico>(jogo_, *log_);
+    comandosHistorico_->abreEndereco = abre;
+    comandosHistorico_->mostraMensagem = [this](const QString& texto) { mensagem("Pelmar", texto); };
+    piadas_ = new TfPIADAS(this);
+    piadas_->aoFechar = [this] { jogo_.mesa["TfPIADAS"].visivel = false; };
+}
+
+void TForm2::mensagem(const QString& titulo, const QString& texto) {
+    tela_.caixaMensagem(titulo.toStdString(), texto.toStdString());
 }
 
 TForm2::~TForm2() {
@@ -156,6 +193,8 @@ void TForm2::redesenha() {
 
 void TForm2::tique() {
     EstadoJogo& e = jogo_.estado;
+    contador_->sincroniza();
+    log_->sincroniza();
     // Nothing lifts a card once the user's turn is over.
     if (!e.JOGADORES[1].PODE_JOGAR) baixaCartas();
     // "This hand" ends when the trick count starts again.
@@ -189,12 +228,6 @@ void TForm2::abreMenuDoAssento(int assento) {
     const QRect retrato = mesa_->naJanela(casaNaMesa("IMG_JOGADOR_" + std::to_string(assento)));
     const QPoint canto = mesa_->mapTo(this, retrato.topLeft()) + QPoint(25, 90);
     menuDoAssento(assento)->popup(mapToGlobal(canto));
-}
-
-void TForm2::alternaTelaCheia() {
-    // The display-mode change of old: here the table simply fills the screen, and back.
-    if (isFullScreen()) showNormal();
-    else showFullScreen();
 }
 
 void TForm2::alternaDebug() {
@@ -272,6 +305,10 @@ void TForm2::pressiona(const std::string& nome, Qt::MouseButton botao) {
         menuDoAssento(nome.back() - '0')->popup(QCursor::pos());
         return;
     }
+    if (botao == Qt::RightButton && nome == "MESA") {
+        menuDaMesa_->popup(QCursor::pos());
+        return;
+    }
     const int slot = slotDaMao(nome, 1);
     if (slot == 0 || botao != Qt::RightButton) return;
     if (!jogo_.estado.JOGADORES[1].PODE_JOGAR) return;
@@ -302,6 +339,10 @@ void TForm2::clica(const std::string& nome) {
         mesa_->alternaRecolhido(nome);
     } else if (nome.rfind("RESULTADO_", 0) == 0) {
         mostraForaDoJogo([this] { jogo_.rodadas.mostraZap(1); });
+    } else if (nome == "NOME_JOG_1" || nome == "NOME_JOG_3") {
+        parametros_->abreJuntoDaMesa();
+    } else if (nome == "VL_DIFICULDADE_ATUAL" || nome == "VL_DIFICULDADE_NOVA") {
+        parametros_->abreJuntoDaMesa();
     } else if (nome == "LB_JOGADOR") {
         contaPontosEmVozAlta(jogo_.estado.PONTOS_JOG);
     } else if (nome == "LB_COMPUTADOR") {

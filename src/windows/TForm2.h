@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -13,8 +14,17 @@ class QUrl;
 
 namespace pelmar {
 
+class ComandosHistorico;
+class EscolhaDeImagens;
 class ImagensDaMesa;
 class Jogo;
+class TfABOUT;
+class TfBARALHOS;
+class TfCONTADOR;
+class TfLOG;
+class TfMESAS;
+class TfPARAMETROS;
+class TfVERSOS;
 class MesaDesenhada;
 class TelaQt;
 class TfPIADAS;
@@ -46,7 +56,14 @@ public:
     // The "I.A." question of the saving exit; tests answer it without a box.
     std::function<bool()> perguntaJuntar;
     // Opens web pages and the working folder's files; tests see the addresses instead.
-    std::function<void(const QUrl&)> aoAbrirEndereco;
+    std::function<bool(const QUrl&)> aoAbrirEndereco;
+    TfLOG& log() { return *log_; }
+    TfCONTADOR& contador() { return *contador_; }
+    TfABOUT& sobre() { return *sobre_; }
+    TfPARAMETROS& parametros() { return *parametros_; }
+    TfMESAS& seletorDeMesas() { return *mesas_; }
+    TfVERSOS& seletorDeVersos() { return *versos_; }
+    TfBARALHOS& seletorDeBaralhos() { return *baralhos_; }
     QMenu* menuDoAssento(int assento) const { return menusDosAssentos_[static_cast<std::size_t>(assento)]; }
 
 protected:
@@ -62,7 +79,8 @@ private:
     void abreArquivo(const std::string& relativo);
     void abreEndereco(const QUrl& url);
     void abreMenuDoAssento(int assento);
-    void alternaTelaCheia();
+    void criaJanelasAuxiliares();
+    void mensagem(const QString& titulo, const QString& texto);
     void alternaDebug();
     // The table's shows play only while the stop flag is down; out of a game it is lowered for them.
     void mostraForaDoJogo(const std::function<void()>& show);
@@ -98,6 +116,16 @@ private:
     MesaDesenhada* mesa_ = nullptr;
     TfPIADAS* piadas_ = nullptr;
     TfTRUCO_INFO* infoTruco_ = nullptr;
+    TfCONTADOR* contador_ = nullptr;
+    TfABOUT* sobre_ = nullptr;
+    TfPARAMETROS* parametros_ = nullptr;
+    TfVERSOS* versos_ = nullptr;
+    TfBARALHOS* baralhos_ = nullptr;
+    TfMESAS* mesas_ = nullptr;
+    TfLOG* log_ = nullptr;
+    std::unique_ptr<ComandosHistorico> comandosHistorico_;
+    std::unique_ptr<EscolhaDeImagens> escolhaDeImagens_;
+    QMenu* menuDaMesa_ = nullptr;
     QTimer* desenho_ = nullptr;
     QAction* novaPartida_ = nullptr;
     QAction* pararJogo_ = nullptr;

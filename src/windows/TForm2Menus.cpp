@@ -1,12 +1,18 @@
 #include <QAction>
-#include <QDesktopServices>
 #include <QMenuBar>
 #include <QUrl>
 
 #include <filesystem>
 
 #include "engine/Jogo.h"
+#include "windows/ComandosHistorico.h"
 #include "windows/Enderecos.h"
+#include "windows/EscolhaDeImagens.h"
+#include "windows/GanchosDeJanela.h"
+#include "windows/ModoDeTela.h"
+#include "windows/TfABOUT.h"
+#include "windows/TfPARAMETROS.h"
+#include "windows/VerificacoesDaInstalacao.h"
 #include "windows/TForm2.h"
 #include "windows/TelaQt.h"
 
@@ -26,11 +32,7 @@ void TForm2::abreArquivo(const std::string& relativo) {
     abreEndereco(QUrl::fromLocalFile(QString::fromStdString(caminho.string())));
 }
 
-void TForm2::abreEndereco(const QUrl& url) {
-    // Started without waiting; a desktop that cannot open it is not the game's problem.
-    if (aoAbrirEndereco) aoAbrirEndereco(url);
-    else QDesktopServices::openUrl(url);
-}
+void TForm2::abreEndereco(const QUrl& url) { abreNoSistema(aoAbrirEndereco, url); }
 
 void TForm2::criaMenus() {
     Jogo& j = jogo_;
@@ -48,10 +50,18 @@ void TForm2::criaMenus() {
 
     menuExibir_ = menuBar()->addMenu("Exibir");
     QMenu* telaCheia = menuExibir_->addMenu("Tela Cheia");
-    criaAcao(telaCheia, "TELA_CHEIA_16", "800x600 (16 Cores)", QKeySequence(Qt::ALT | Qt::Key_M),
-             [this] { alternaTelaCheia(); });
-    criaAcao(telaCheia, "TELA_CHEIA_32", "800x600 (32 Cores)", QKeySequence(Qt::ALT | Qt::Key_F),
-             [this] { alternaTelaCheia(); });
+    criaAcao(telaCheia, "TELA_CHEIA_16", "800x600 (16 Cores)", QKeySequence(Qt::ALT | Qt::Key_M), [this] {
+        MUDA_TELA(800, 600, 16);
+        pelmar::telaCheia(*this);
+    });
+    criaAcao(telaCheia, "TELA_CHEIA_32", "800x600 (32 Cores)", QKeySequence(Qt::ALT | Qt::Key_F), [this] {
+        MUDA_TELA(800, 600, 32);
+        pelmar::telaCheia(*this);
+    });
+    criaAcao(menuExibir_, "QUANTIDADE_REGRAS", "Quantidade Regras Utilizadas", {},
+             [this] { comandosHistorico_->quantidadeRegras(); });
+    comandosHistorico_->montaMenuHistorico(menuExibir_->addMenu("Histórico"),
+                                           [this](const std::function<void()>& f) { protege(f); });
     QMenu* animacoes = menuExibir_->addMenu("Animações");
     criaAcao(animacoes, "DOZE_A_ZERO_JOGADOR", "Doze a Zero para Jogador", {},
              [this, &j] { mostraForaDoJogo([&j] { j.placar.dozeAZero(2); }); });
@@ -66,6 +76,7 @@ void TForm2::criaMenus() {
     });
 
     menuEditar_ = menuBar()->addMenu("Editar");
+    criaAcao(menuEditar_, "PARAMETROS_PELMAR", "Parâmetros PELMAR", Qt::Key_F10, [this] { parametros_->abre(); });
     menuRecordes_ = menuBar()->addMenu("Recordes");
     criaAcao(menuRecordes_, "RECORDES_INTERNET", "Tabela de Recordes na Internet", {},
              [this] { abreEndereco(QUrl(ENDERECO_RECORDES)); });
@@ -83,6 +94,14 @@ void TForm2::criaMenus() {
     QMenu* ferramentas = menuBar()->addMenu("Ferramentas");
     menuTestes_ = ferramentas->addMenu("Testes");
     criaAcao(menuTestes_, "TESTE_SOM", "Som (executar um WAV)", {}, [this] { testaSom(); });
+    criaAcao(menuTestes_, "TESTE_INSTALACAO", "Instalação (Verificar os Arquivos)", {}, [this] {
+        verificaInstalacao(jogo_.pasta, [this](const QString& t, const QString& x) { mensagem(t, x); }, this);
+    });
+    QMenu* tela = menuTestes_->addMenu("Tela");
+    criaAcao(tela, "LER_CONFIGURACAO_TELA", "Ler Configuração Atual da Tela", {}, [this] {
+        leConfiguracaoDaTela([this](const QString& t, const QString& x) { mensagem(t, x); }, this);
+    });
+    criaAcao(tela, "CONFIGURAR_640", "Configurar para 640x480x16", {}, [] { MUDA_TELA(640, 480, 16); });
 
     QMenu* funcoes = menuBar()->addMenu("Funções");
     QMenu* jogar = funcoes->addMenu("Jogar");
@@ -109,6 +128,9 @@ void TForm2::criaMenus() {
 
     menuModificar_ = menuBar()->addMenu("Modificar");
     criaAcao(menuModificar_, "SONS_DO_JOGO", "Sons do Jogo", {}, [this] { abreArquivo("WAV"); });
+    criaAcao(menuModificar_, "ESCOLHER_BARALHO", "Escolher Baralho do Jogo", {},
+             [this] { escolhaDeImagens_->escolheBaralhoDoJogo(); });
+    criaAcao(menuModificar_, "IMAGEM_DA_MESA", "Imagem da Mesa", {}, [this] { escolhaDeImagens_->ESCOLHE_MESA(); });
     QMenu* textos = menuModificar_->addMenu("Textos de Truco");
     for (const auto& [valor, nome] : valores)
         criaAcao(textos, QString("TEXTO_TRUCO_%1").arg(valor), nome, {},
@@ -119,6 +141,7 @@ void TForm2::criaMenus() {
     menuDebug_ = menuBar()->addMenu("Debug");
     menuDebug_->menuAction()->setObjectName("MENU_DEBUG");
     menuDebug_->menuAction()->setEnabled(false);
+    criaAcao(menuDebug_, "LER_REGRAS", "Ler Regras", {}, [this] { comandosHistorico_->lerRegras(); });
     criaAcao(menuDebug_, "MOSTRAR_CARTAS_DEBUG", "Mostrar Cartas", {}, [&j] {
         j.chaves.MODO_DEBUG = true;
         for (int p = 2; p <= 4; ++p)
@@ -127,9 +150,18 @@ void TForm2::criaMenus() {
     QAction* forca = criaAcao(menuDebug_, "FORCA_TRUCAR", "Força Computador a trucar", {}, [&j] {
         j.computador.truco.FORCA_COMPUTADOR_TRUCAR = !j.computador.truco.FORCA_COMPUTADOR_TRUCAR;
     });
+    criaAcao(menuDebug_, "CARREGAR_DEBUG", "Carregar DEBUG.TXT", {}, [this] {
+        comandosHistorico_->carregarDebug();
+        menuDebug_->menuAction()->setEnabled(true);
+    });
+    criaAcao(menuDebug_, "EDITAR_DEBUG", "Editar DEBUG.TXT", {}, [this] { comandosHistorico_->editarDebug(); });
     forca->setCheckable(true);
+    // The forced truco is the menu's last item.
+    menuDebug_->removeAction(forca);
+    menuDebug_->addAction(forca);
 
     menuAjuda_ = menuBar()->addMenu("Ajuda");
+    criaAcao(menuAjuda_, "SOBRE_O_PELMAR", "Sobre o &PELMAR", {}, [this] { sobre_->mostra(posicaoDeJanelaAuxiliar(*this)); });
     criaAcao(menuAjuda_, "PAGINA_PELMAR", "PELMAR na Internet", {}, [this] { abreEndereco(QUrl(ENDERECO_PROGRAMA)); });
     criaAcao(menuAjuda_, "REGRAS_DO_TRUCO", "&Regras do TRUCO", Qt::Key_F1,
              [this] { abreEndereco(QUrl(ENDERECO_REGRAS)); });
@@ -159,6 +191,13 @@ void TForm2::criaMenusDosAssentos() {
         acao("MOSTRAR_SUJESTAO")->trigger();
     });
     criaAcao(voce, "JOGUE_PARA_MIM_POPUP", "Jogue para mim", {}, [this] { joguePorMim(true); });
+
+    menuDaMesa_ = new QMenu(this);
+    menuDaMesa_->setObjectName("POPUP_MESA");
+    QMenu* carregar = menuDaMesa_->addMenu("Carregar Imagem");
+    criaAcao(carregar, "CARREGAR_MESAS", "Mesas", {}, [this] { escolhaDeImagens_->ESCOLHE_MESA(); });
+    criaAcao(carregar, "CARREGAR_VERSOS", "Versos do Baralho", {}, [this] { escolhaDeImagens_->ESCOLHE_VERSO(); });
+    criaAcao(carregar, "CARREGAR_BARALHOS", "Baralhos", {}, [this] { escolhaDeImagens_->ESCOLHE_BARALHO(); });
 
     QMenu* direita = menusDosAssentos_[2];
     QMenu* abrir = direita->addMenu("Abrir uma Carta");

@@ -384,12 +384,17 @@ TEST_F(JanelaMesaTeste, CartaSobeComASombraSobOMouse) {
 
 TEST_F(JanelaMesaTeste, MenusAbremOsArquivosDaPastaDeTrabalho) {
     std::vector<QUrl> abertos;
-    janela().aoAbrirEndereco = [&](const QUrl& url) { abertos.push_back(url); };
+    janela().aoAbrirEndereco = [&](const QUrl& url) {
+        abertos.push_back(url);
+        return true;
+    };
     const std::pair<const char*, std::filesystem::path> casos[] = {
         {"FALAS_ENTRE_JOGADORES", pasta / "TXT" / "FALAS.TXT"},
         {"TEXTO_TRUCO_9", pasta / "TXT" / "TRUCO-9.TXT"},
         {"SONS_DO_JOGO", pasta / "WAV"},
+        {"MANUAL_DO_JOGO", pasta / "Manual.PDF"},
     };
+    std::ofstream(pasta / "Manual.PDF") << "%PDF";
     for (const auto& [acao, arquivo] : casos) {
         abertos.clear();
         janela().acao(acao)->trigger();
