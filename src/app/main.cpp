@@ -18,6 +18,7 @@
 #include "app/LinhaDeComando.h"
 #include "records/PastaTrabalho.h"
 #include "windows/SessaoDesktop.h"
+#include "windows/TfmtSPLASH.h"
 
 namespace {
 
@@ -102,10 +103,13 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    pelmar::TfmtSPLASH abertura;
+    if (!linha.medeInicio) abertura.mostra();
     pelmar::SessaoDesktop sessao(opcoes);
-    sessao.inicia();
+    sessao.inicia([&abertura](const QString& texto) { abertura.progresso(texto); });
     posicionaJanela(sessao.janela(), sessao.jogo().prefs.JANELA_ESQUERDA, sessao.jogo().prefs.JANELA_TOPO);
     sessao.janela().show();
+    abertura.close();
     const auto pronta = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio);
     sessao.jogo().log(0, "MESA PRONTA EM " + std::to_string(pronta.count()) + " ms");
     if (linha.medeInicio) {

@@ -17,10 +17,15 @@ SessaoDesktop::SessaoDesktop(const OpcoesDaSessao& opcoes)
       jogo_(plataforma_, tela_, pasta_),
       janela_(jogo_, imagens_, tela_) {}
 
-void SessaoDesktop::inicia() {
+void SessaoDesktop::inicia(const std::function<void(const QString&)>& progresso) {
+    const auto passo = [&](const QString& texto) {
+        if (progresso) progresso(texto);
+    };
+    passo("Instalando os arquivos do jogo...");
     if (!opcoes_.dados.empty()) {
         for (const std::string& nota : instalaDadosQueFaltam(opcoes_.dados, pasta_)) jogo_.log(0, nota);
     }
+    passo("Lendo estatísticas e preferências...");
     jogo_.INICIALIZA_TUDO();
     if (opcoes_.demo) {
         jogo_.chaves.MODO_DEMO = true;
@@ -30,6 +35,7 @@ void SessaoDesktop::inicia() {
         jogo_.turnos.mudaRapido(true);
         jogo_.prefs.SOM = false;
     }
+    passo("Preparando a mesa...");
     janela_.INICIA_JANELA();
 }
 

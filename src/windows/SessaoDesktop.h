@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+
+#include <QString>
 
 #include "engine/Jogo.h"
 #include "presentation/ImagensDaMesa.h"
@@ -31,7 +34,8 @@ public:
     SessaoDesktop& operator=(const SessaoDesktop&) = delete;
 
     // Loads everything, applies the options and arms the first game; the window is not shown.
-    void inicia();
+    // `progresso` hears each step as it starts (the splash shows it).
+    void inicia(const std::function<void(const QString&)>& progresso = {});
 
     Jogo& jogo() { return jogo_; }
     TForm2& janela() { return janela_; }
