@@ -27,6 +27,8 @@
 #include "windows/TfLOG.h"
 #include "windows/TfMESAS.h"
 #include "windows/TfPARAMETROS.h"
+#include "windows/TfPONTOS.h"
+#include "windows/TfmtRECORDE.h"
 #include "windows/TfVERSOS.h"
 #include "windows/TelaQt.h"
 #include "windows/TfPIADAS.h"
@@ -71,6 +73,7 @@ void TForm2::criaJanelasAuxiliares() {
     const auto gancho = [this](const QString& titulo, const QString& texto) { mensagem(titulo, texto); };
     const auto abre = [this](const QUrl& url) { return abreNoSistema(aoAbrirEndereco, url), true; };
     contador_ = new TfCONTADOR(jogo_.mesa, this);
+    pontos_ = new TfPONTOS(jogo_.pontos, this);
     sobre_ = new TfABOUT(this);
     infoTruco_ = new TfTRUCO_INFO(this);
     parametros_ = new TfPARAMETROS(jogo_, this);
@@ -89,6 +92,8 @@ void TForm2::criaJanelasAuxiliares() {
     comandosHistorico_->mostraMensagem = [this](const QString& texto) { mensagem("Pelmar", texto); };
     piadas_ = new TfPIADAS(this);
     piadas_->aoFechar = [this] { jogo_.mesa["TfPIADAS"].visivel = false; };
+    recorde_ = new TfmtRECORDE(jogo_, this);
+    recorde_->abreEndereco = abre;
 }
 
 void TForm2::mensagem(const QString& titulo, const QString& texto) {
@@ -194,6 +199,7 @@ void TForm2::redesenha() {
 void TForm2::tique() {
     EstadoJogo& e = jogo_.estado;
     contador_->sincroniza();
+    pontos_->sincroniza();
     log_->sincroniza();
     // Nothing lifts a card once the user's turn is over.
     if (!e.JOGADORES[1].PODE_JOGAR) baixaCartas();
@@ -453,6 +459,7 @@ void TForm2::closeEvent(QCloseEvent* evento) {
         return;
     }
     desenho_->stop();
+    pontos_->close();
     piadas_->hide();
     infoTruco_->hide();
     evento->accept();

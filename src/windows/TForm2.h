@@ -24,6 +24,8 @@ class TfCONTADOR;
 class TfLOG;
 class TfMESAS;
 class TfPARAMETROS;
+class TfPONTOS;
+class TfmtRECORDE;
 class TfVERSOS;
 class MesaDesenhada;
 class TelaQt;
@@ -61,6 +63,8 @@ public:
     TfCONTADOR& contador() { return *contador_; }
     TfABOUT& sobre() { return *sobre_; }
     TfPARAMETROS& parametros() { return *parametros_; }
+    TfPONTOS& pontos() { return *pontos_; }
+    TfmtRECORDE& recorde() { return *recorde_; }
     TfMESAS& seletorDeMesas() { return *mesas_; }
     TfVERSOS& seletorDeVersos() { return *versos_; }
     TfBARALHOS& seletorDeBaralhos() { return *baralhos_; }
@@ -117,6 +121,8 @@ private:
     TfPIADAS* piadas_ = nullptr;
     TfTRUCO_INFO* infoTruco_ = nullptr;
     TfCONTADOR* contador_ = nullptr;
+    TfPONTOS* pontos_ = nullptr;
+    TfmtRECORDE* recorde_ = nullptr;
     TfABOUT* sobre_ = nullptr;
     TfPARAMETROS* parametros_ = nullptr;
     TfVERSOS* versos_ = nullptr;

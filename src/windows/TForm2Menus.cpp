@@ -12,6 +12,8 @@
 #include "windows/ModoDeTela.h"
 #include "windows/TfABOUT.h"
 #include "windows/TfPARAMETROS.h"
+#include "windows/TfPONTOS.h"
+#include "windows/TfmtRECORDE.h"
 #include "windows/VerificacoesDaInstalacao.h"
 #include "windows/TForm2.h"
 #include "windows/TelaQt.h"
@@ -58,6 +60,7 @@ void TForm2::criaMenus() {
         MUDA_TELA(800, 600, 32);
         pelmar::telaCheia(*this);
     });
+    criaAcao(menuExibir_, "ESTATISTICAS_DO_JOGO", "E&statisticas do Jogo", Qt::Key_F6, [this] { pontos_->abre(); });
     criaAcao(menuExibir_, "QUANTIDADE_REGRAS", "Quantidade Regras Utilizadas", {},
              [this] { comandosHistorico_->quantidadeRegras(); });
     comandosHistorico_->montaMenuHistorico(menuExibir_->addMenu("Histórico"),
@@ -77,9 +80,12 @@ void TForm2::criaMenus() {
 
     menuEditar_ = menuBar()->addMenu("Editar");
     criaAcao(menuEditar_, "PARAMETROS_PELMAR", "Parâmetros PELMAR", Qt::Key_F10, [this] { parametros_->abre(); });
+    criaAcao(menuEditar_, "LIMPA_ESTATISTICAS", "Limpa as Estatisticas e Recordes do PELMAR", {},
+             [this] { limpaEstatisticas(jogo_, *pontos_); });
     menuRecordes_ = menuBar()->addMenu("Recordes");
     criaAcao(menuRecordes_, "RECORDES_INTERNET", "Tabela de Recordes na Internet", {},
              [this] { abreEndereco(QUrl(ENDERECO_RECORDES)); });
+    criaAcao(menuRecordes_, "VALIDAR_RECORDE", "Validar seu Recorde", {}, [this] { recorde_->abre(); });
 
     QMenu* opcoes = menuBar()->addMenu("Opções");
     QAction* sugestao = criaAcao(opcoes, "MOSTRAR_SUJESTAO", "Mostrar Sujestão de jogada", {}, [&j] {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+#include "windows/Enderecos.h"
+
+namespace pelmar {
+
+class Jogo;
+
+// The project's addresses: the records table, its mailbox and the program's page.
+
+// "Validação do RECORDE": turns the record and the user's name, age, town and state into the
+// text with its check code that the user sends to the records table.
+class TfmtRECORDE : public QWidget {
+public:
+    explicit TfmtRECORDE(Jogo& jogo, QWidget* pai = nullptr);
+
+    // The second item of the "Recordes" menu: the current record in its field, beside the main window.
+    void abre();
+
+    // The buttons, by their captions.
+    void validaParaEnvio();    // "Validar Recorde para envio"
+    void checa();              // "CHECAR": the makers' check of a text received
+    void copiaTexto();         // "Copiar  Texto do Recorde"
+    void verRecordesNaInternet();
+    void enviaEmail();
+
+    // Opens a web page or the e-mail client; a failure to start is ignored. Tests replace it.
+    std::function<bool(const QUrl&)> abreEndereco;
+
+private:
+    bool modoDebug() const;
+
+    Jogo& jogo_;
+    QLineEdit* recorde_ = nullptr;
+    QLineEdit* nome_ = nullptr;
+    QLineEdit* idade_ = nullptr;
+    QLineEdit* cidade_ = nullptr;
+    QLineEdit* uf_ = nullptr;
+    QLineEdit* validacao_ = nullptr;
+    QPushButton* checar_ = nullptr;
+};
+
+}  // namespace pelmar
