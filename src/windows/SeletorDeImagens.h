@@ -55,6 +55,8 @@ public:
 
     // "Atualiza Lista": the list filled again, and the reason when it came out empty.
     void atualizaLista();
+    // The list filled again without a word: the working folder has just received its files.
+    void preencheLista();
 
     QStringList nomes() const;
     // The last name chosen here.
@@ -67,7 +69,6 @@ public:
     AbreEndereco abreEndereco;
 
 private:
-    void preencheLista();
     void avisaNota();
     void mostraPrevias(const QString& nome);
     void seleciona();

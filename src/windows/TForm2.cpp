@@ -129,6 +129,9 @@ void TForm2::protege(const std::function<void()>& acao) {
 }
 
 void TForm2::INICIA_JANELA() {
+    // The pickers were built before the working folder received the bundled pictures.
+    for (SeletorDeImagens* seletor : std::initializer_list<SeletorDeImagens*>{versos_, baralhos_, mesas_})
+        seletor->preencheLista();
     imagens_.carregaMesa(jogo_.prefs.NOME_MESA);
     imagens_.carregaVerso(jogo_.prefs.NOME_VERSO);
     imagens_.carregaBaralho(jogo_.prefs.NOME_BARALHO);

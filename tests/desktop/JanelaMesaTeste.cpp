@@ -13,12 +13,17 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "records/RegistroEstatisticas.h"
 #include "records/RegistroPreferencias.h"
 #include "suporte/PastaTemporaria.h"
 #include "windows/MesaDesenhada.h"
 #include "windows/PecaDaMesa.h"
+#include "windows/SeletorDeImagens.h"
+#include "windows/TfBARALHOS.h"
+#include "windows/TfMESAS.h"
+#include "windows/TfVERSOS.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfPIADAS.h"
 
@@ -455,6 +460,49 @@ TEST_F(JanelaMesaTeste, CaixaDeResultadosDobraEDesdobra) {
     QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(caixa->width() - 4, 4));
     EXPECT_EQ(caixa->height(), altura);
     EXPECT_TRUE(controle("RESULTADO_1")->isVisible());
+}
+
+// Each auxiliary window opens from its menu item, beside the table, with its caption.
+TEST_F(JanelaMesaTeste, JanelasAbremPelosMenus) {
+    janela().move(100, 80);
+    const std::tuple<const char*, const char*, const char*> casos[] = {
+        {"PARAMETROS_PELMAR", "TfPARAMETROS", "Parâmetros do Jogo"},
+        {"ESTATISTICAS_DO_JOGO", "TfPONTOS", "Informações Uteis"},
+        {"VALIDAR_RECORDE", "TfmtRECORDE", "Validação do RECORDE"},
+        {"VER_HISTORICO", "TfLOG", "Log"},
+    };
+    for (const auto& [acao, nome, titulo] : casos) {
+        QAction* item = janela().acao(acao);
+        ASSERT_NE(item, nullptr) << acao;
+        item->trigger();
+        auto* aberta = janela().findChild<QWidget*>(nome);
+        ASSERT_NE(aberta, nullptr) << nome;
+        EXPECT_TRUE(aberta->isVisible()) << nome;
+        EXPECT_EQ(aberta->windowTitle(), QString::fromUtf8(titulo)) << nome;
+        aberta->close();
+    }
+    EXPECT_EQ(janela().findChild<QWidget*>("TfPONTOS")->pos(), janela().pos() + QPoint(10, 45));
+}
+
+// The pickers apply a table, a back and a deck through the menus, and the table shows them.
+TEST_F(JanelaMesaTeste, SeletoresAplicamPelosMenus) {
+    const std::tuple<SeletorDeImagens*, const char*, QString, std::string Preferencias::*> casos[] = {
+        {&janela().seletorDeMesas(), "IMAGEM_DA_MESA", "MADEIRA", &Preferencias::NOME_MESA},
+        {&janela().seletorDeVersos(), "CARREGAR_VERSOS", "VERMELHO", &Preferencias::NOME_VERSO},
+        {&janela().seletorDeBaralhos(), "CARREGAR_BARALHOS", "MODERNO", &Preferencias::NOME_BARALHO},
+    };
+    for (const auto& [seletor, acao, nome, campo] : casos) {
+        seletor->escolhaAutomatica = [n = nome] { return std::optional<QString>(n); };
+        janela().redesenha();
+        const QImage antes = janela().mesa().grab().toImage();
+        janela().acao(acao)->trigger();
+        EXPECT_EQ(jogo().prefs.*campo, nome.toStdString()) << acao;
+        janela().redesenha();
+        if (std::string(acao) == "IMAGEM_DA_MESA") {
+            EXPECT_NE(janela().mesa().grab().toImage(), antes) << "a mesa não mostra o pano novo";
+        }
+    }
+    EXPECT_TRUE(mensagens.empty()) << mensagens.front();
 }
 
 }  // namespace
