@@ -39,4 +39,8 @@ for _ in $(seq 1 60); do
 done
 sleep 1
 import -window root -crop 780x560+0+0 "$saida/pergunta-truco.png" || true
+# Palette images: a fraction of the size, no visible loss on this art.
+for f in "$saida/mesa-780x560.png" "$saida/mesa-maximizada.png" "$saida/pergunta-truco.png"; do
+  [ -f "$f" ] && convert "$f" -colors 256 PNG8:"$f"
+done
 echo "capturas em $saida"

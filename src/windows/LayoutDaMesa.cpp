@@ -28,11 +28,11 @@ std::vector<LugarNaMesa> montaLugares() {
 
     // The score: each side's points and matchsticks, the stake on the table, chips and bois.
     poe("LB_JOGADOR", {10, 22, 80, 18}, Peca::Rotulo, 10, " Jogador");
-    poe("PONTOS_JOG", {120, 18, 40, 24}, Peca::Rotulo, 18);
-    poe("LB_COMPUTADOR", {10, 76, 90, 18}, Peca::Rotulo, 10, " Computador");
-    poe("PONTOS_COM", {120, 72, 40, 24}, Peca::Rotulo, 18);
+    poe("PONTOS_JOG", {126, 18, 36, 24}, Peca::Rotulo, 18);
+    poe("LB_COMPUTADOR", {10, 76, 86, 18}, Peca::Rotulo, 10, " Computador");
+    poe("PONTOS_COM", {126, 72, 36, 24}, Peca::Rotulo, 18);
     poe("LB_VALENDO", {10, 130, 60, 18}, Peca::Rotulo, 9, " Valendo");
-    poe("PONTOS_MESA", {120, 126, 40, 24}, Peca::Rotulo, 18);
+    poe("PONTOS_MESA", {126, 126, 36, 24}, Peca::Rotulo, 18);
     for (int i = 1; i <= 12; ++i) {
         const std::string n = (i < 10 ? "0" : "") + std::to_string(i);
         const int x = 12 + (i - 1) * 9 + (i - 1) / 3 * 3;
@@ -40,10 +40,10 @@ std::vector<LugarNaMesa> montaLugares() {
         poe("PALITO_COM_" + n, {x, 96, 5, 30}, Peca::Palito);
         poe("PALITO_MESA_" + n, {x, 150, 5, 30}, Peca::Palito);
     }
-    poe("FICHA_JOG_1", {96, 24, 12, 12}, Peca::Ficha);
-    poe("FICHA_JOG_2", {108, 24, 12, 12}, Peca::Ficha);
-    poe("FICHA_COM_1", {96, 78, 12, 12}, Peca::Ficha);
-    poe("FICHA_COM_2", {108, 78, 12, 12}, Peca::Ficha);
+    poe("FICHA_JOG_1", {99, 26, 12, 12}, Peca::Ficha);
+    poe("FICHA_JOG_2", {112, 26, 12, 12}, Peca::Ficha);
+    poe("FICHA_COM_1", {99, 80, 12, 12}, Peca::Ficha);
+    poe("FICHA_COM_2", {112, 80, 12, 12}, Peca::Ficha);
     poe("IMG_BOIS_JOG", {128, 44, 22, 20}, Peca::Boi, 9, "BOI BOM ");
     poe("CNT_BOIS_JOG", {150, 46, 16, 16}, Peca::Rotulo, 10);
     poe("IMG_BOIS_COM", {128, 98, 22, 20}, Peca::Boi, 9, "BOI MAL");
