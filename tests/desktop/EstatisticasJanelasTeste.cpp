@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "records/RegistroEstatisticas.h"
-#include "suporte/PastaTemporaria.h"
+#include "desktop/SessaoDeTeste.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfPONTOS.h"
 #include "windows/TfmtRECORDE.h"
@@ -22,23 +22,14 @@ namespace {
 
 // A whole desktop run in a temporary folder. No test serves events, so the first game, armed on
 // a timer, never starts: the windows are driven directly.
-class EstatisticasJanelasTeste : public PastaTemporaria {
+class EstatisticasJanelasTeste : public SessaoDeTeste {
 protected:
     void SetUp() override {
-        PastaTemporaria::SetUp();
-        OpcoesDaSessao opcoes;
-        opcoes.pasta = pasta;
-        opcoes.dados = PELMAR_DADOS;
-        opcoes.rapido = true;
-        sessao = std::make_unique<SessaoDesktop>(opcoes);
-        sessao->tela().aoMostrarMensagem = [this](std::string_view titulo, std::string_view texto) {
-            mensagens.push_back(std::string(titulo) + ": " + std::string(texto));
-        };
-        sessao->inicia();
+        SessaoDeTeste::SetUp();
+        abreSessao().inicia();
         sessao->janela().move(120, 90);
     }
 
-    Jogo& jogo() { return sessao->jogo(); }
     Estatisticas& est() { return sessao->jogo().estatisticas; }
 
     template <typename W>
@@ -80,9 +71,6 @@ protected:
         const DataHora d = jogo().plataforma.dataHora();
         return doisDigitos(d.dia) + "." + doisDigitos(d.mes) + "." + doisDigitos(d.ano % 100);
     }
-
-    std::unique_ptr<SessaoDesktop> sessao;
-    std::vector<std::string> mensagens;
 };
 
 struct RotuloEsperado {

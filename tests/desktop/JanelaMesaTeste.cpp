@@ -17,7 +17,7 @@
 
 #include "records/RegistroEstatisticas.h"
 #include "records/RegistroPreferencias.h"
-#include "suporte/PastaTemporaria.h"
+#include "desktop/SessaoDeTeste.h"
 #include "windows/MesaDesenhada.h"
 #include "windows/PecaDaMesa.h"
 #include "windows/SeletorDeImagens.h"
@@ -33,19 +33,11 @@ namespace {
 // The whole desktop game in a temporary folder, fast, answering its questions through hooks.
 // The match loop runs nested inside the window's events, so each test drives it from a script
 // ticking on a timer, exactly as a user's clicks arrive.
-class JanelaMesaTeste : public PastaTemporaria {
+class JanelaMesaTeste : public SessaoDeTeste {
 protected:
     void SetUp() override {
-        PastaTemporaria::SetUp();
-        OpcoesDaSessao opcoes;
-        opcoes.pasta = pasta;
-        opcoes.dados = PELMAR_DADOS;
-        opcoes.rapido = true;
-        opcoes.semente = 20261210;
-        sessao = std::make_unique<SessaoDesktop>(opcoes);
-        sessao->tela().aoMostrarMensagem = [this](std::string_view titulo, std::string_view texto) {
-            mensagens.push_back(std::string(titulo) + ": " + std::string(texto));
-        };
+        SessaoDeTeste::SetUp();
+        abreSessao();
         sessao->tela().perguntaDeTruco.defineRespostaAutomatica([this](const PerguntaTruco& p) {
             ++perguntasDeTruco;
             return aoPerguntarTruco ? aoPerguntarTruco(p) : resposta::ACEITAR;
@@ -55,9 +47,7 @@ protected:
         janela().show();
     }
 
-    Jogo& jogo() { return sessao->jogo(); }
     EstadoJogo& estado() { return sessao->jogo().estado; }
-    TForm2& janela() { return sessao->janela(); }
 
     template <typename W = PecaDaMesa>
     W* controle(const std::string& nome) {
@@ -102,8 +92,6 @@ protected:
     void clicaCarta(int slot) { QTest::mouseClick(controle("JOG_1_" + std::to_string(slot)), Qt::LeftButton); }
     void paraPeloMenu() { janela().acao("PARAR_JOGO")->trigger(); }
 
-    std::unique_ptr<SessaoDesktop> sessao;
-    std::vector<std::string> mensagens;
     std::function<int(const PerguntaTruco&)> aoPerguntarTruco;
     int perguntasDeTruco = 0;
     bool estourou = false;

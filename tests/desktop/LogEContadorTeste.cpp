@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "suporte/PastaTemporaria.h"
+#include "desktop/SessaoDeTeste.h"
 #include "windows/ComandosHistorico.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfCONTADOR.h"
@@ -52,19 +52,11 @@ std::vector<std::string> separaLinhas(const std::string& texto, const std::strin
 
 // A desktop run in a temporary folder, with the log window and the commands built over it.
 // The run is not started: its first game would begin inside these tests' event processing.
-class LogEContadorTeste : public PastaTemporaria {
+class LogEContadorTeste : public SessaoDeTeste {
 protected:
     void SetUp() override {
-        PastaTemporaria::SetUp();
-        OpcoesDaSessao opcoes;
-        opcoes.pasta = pasta;
-        opcoes.dados = PELMAR_DADOS;
-        opcoes.rapido = true;
-        opcoes.semente = 20240817;
-        sessao = std::make_unique<SessaoDesktop>(opcoes);
-        sessao->tela().aoMostrarMensagem = [this](std::string_view titulo, std::string_view texto) {
-            mensagens.push_back(std::string(titulo) + ": " + std::string(texto));
-        };
+        SessaoDeTeste::SetUp();
+        abreSessao(20240817);
         jogo().turnos.mudaRapido(true);
         jogo().prefs.SOM = false;
         log = std::make_unique<TfLOG>(jogo().historico);
@@ -81,11 +73,9 @@ protected:
         menu.reset();
         comandos.reset();
         log.reset();
-        sessao.reset();
-        PastaTemporaria::TearDown();
+        SessaoDeTeste::TearDown();
     }
 
-    Jogo& jogo() { return sessao->jogo(); }
     QAction* item(const char* nome) {
         auto* acao = menu->findChild<QAction*>(nome);
         if (!acao) ADD_FAILURE() << "o menu não tem o item " << nome;
@@ -111,11 +101,9 @@ protected:
         return false;
     }
 
-    std::unique_ptr<SessaoDesktop> sessao;
     std::unique_ptr<TfLOG> log;
     std::unique_ptr<ComandosHistorico> comandos;
     std::unique_ptr<QMenu> menu;
-    std::vector<std::string> mensagens;
     std::vector<QUrl> abertos;
 };
 

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "suporte/PastaTemporaria.h"
+#include "desktop/SessaoDeTeste.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfPARAMETROS.h"
 
@@ -37,38 +37,22 @@ bool mostraVerso(const Jogo& j, int jogador, int slot) { return j.mesa.JOG(jogad
 
 // A desktop run in a temporary folder with the parameters window over its table. The game is
 // never started unless a test pumps events, so each test sees the state it sets.
-class TfPARAMETROSTeste : public PastaTemporaria {
+class TfPARAMETROSTeste : public SessaoDeTeste {
 protected:
     void SetUp() override {
-        PastaTemporaria::SetUp();
-        abreSessao();
-    }
-
-    void TearDown() override {
-        sessao.reset();
-        PastaTemporaria::TearDown();
+        SessaoDeTeste::SetUp();
+        abreRodada();
     }
 
     // A new run in the same folder: what was saved is what it finds.
-    void abreSessao() {
-        sessao.reset();
-        OpcoesDaSessao opcoes;
-        opcoes.pasta = pasta;
-        opcoes.dados = PELMAR_DADOS;
-        opcoes.rapido = true;
-        opcoes.semente = 4101;
-        sessao = std::make_unique<SessaoDesktop>(opcoes);
-        sessao->tela().aoMostrarMensagem = [this](std::string_view titulo, std::string_view texto) {
-            mensagens.push_back(std::string(titulo) + ": " + std::string(texto));
-        };
+    void abreRodada() {
+        abreSessao(4101);
         sessao->inicia();
         // Owned by the table window, as in the game.
         parametros = new TfPARAMETROS(jogo(), &janela());
         parametros->carrega();
     }
 
-    Jogo& jogo() { return sessao->jogo(); }
-    TForm2& janela() { return sessao->janela(); }
 
     template <typename W>
     W* controle(const char* nome) {
@@ -116,9 +100,7 @@ protected:
         EXPECT_TRUE(feito) << "a vez do usuário não chegou";
     }
 
-    std::unique_ptr<SessaoDesktop> sessao;
     TfPARAMETROS* parametros = nullptr;
-    std::vector<std::string> mensagens;
 };
 
 TEST_F(TfPARAMETROSTeste, CadaCaixaMudaOJogoNosDoisSentidos) {
@@ -386,7 +368,7 @@ TEST_F(TfPARAMETROSTeste, SalvarGravaEOutraSessaoEncontraTudo) {
     controle<QPushButton>("btSALVAR")->click();
     EXPECT_FALSE(parametros->isVisible());
 
-    abreSessao();
+    abreRodada();
     const Preferencias& p = jogo().prefs;
     EXPECT_TRUE(p.BARALHO_LIMPO);
     EXPECT_FALSE(p.MODO_TRADICIONAL);
@@ -415,7 +397,7 @@ TEST_F(TfPARAMETROSTeste, FecharNaoGrava) {
     parametros->show();
     controle<QPushButton>("FECHAR")->click();
     EXPECT_FALSE(parametros->isVisible());
-    abreSessao();
+    abreRodada();
     EXPECT_TRUE(jogo().prefs.FALAS);
     EXPECT_FALSE(jogo().prefs.MODO_TRADICIONAL);
     EXPECT_TRUE(marcado("PAULISTA_COMPLETO"));
