@@ -71,7 +71,11 @@ TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), 
 // Created once, in the order the game has always created them, hidden until asked for.
 void TForm2::criaJanelasAuxiliares() {
     const auto gancho = [this](const QString& titulo, const QString& texto) { mensagem(titulo, texto); };
-    const auto abre = [this](const QUrl& url) { return abreNoSistema(aoAbrirEndereco, url), true; };
+    // Read at each call: tests set the hook after the window exists.
+    const auto abre = [this](const QUrl& url) {
+        abreNoSistema(aoAbrirEndereco, url);
+        return true;
+    };
     contador_ = new TfCONTADOR(jogo_.mesa, this);
     pontos_ = new TfPONTOS(jogo_.pontos, this);
     sobre_ = new TfABOUT(this);
@@ -213,11 +217,8 @@ void TForm2::tique() {
         jogaPorMimAteRodada_ = std::max(jogaPorMimAteRodada_, e.RODADA);
         protege([this] { jogo_.turnos.PARCEIRO_JOGA(1); });
     }
-    for (int i = 1; i <= 6; ++i) {
-        const std::string n = std::to_string(i);
-        for (const std::string& nome : {"BT_ROUBAR_" + n, "BT_VER_CARTA_" + n})
-            if (QAction* a = acao(QString::fromStdString(nome))) a->setVisible(jogo_.mesa[nome].visivel);
-    }
+    // The steal and peek items come and go with the game.
+    for (const auto& [item, controle] : itensDoJogo_) item->setVisible(controle->visivel);
     redesenha();
 }
 

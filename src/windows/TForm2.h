@@ -5,6 +5,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 #include <string>
 
 class QAction;
@@ -15,6 +17,7 @@ class QUrl;
 namespace pelmar {
 
 class ComandosHistorico;
+struct Controle;
 class EscolhaDeImagens;
 class ImagensDaMesa;
 class Jogo;
@@ -143,6 +146,7 @@ private:
     QMenu* menuDebug_ = nullptr;
     QMenu* menuAjuda_ = nullptr;
     std::array<QMenu*, 5> menusDosAssentos_{};
+    std::vector<std::pair<QAction*, const Controle*>> itensDoJogo_;
     int jogaPorMimAteRodada_ = 0;  // "this hand" asked in this trick; 0 when not asked
     int INICIO_JOGO = -1;
     int partidasNaPilha_ = 0;

@@ -185,8 +185,9 @@ void TForm2::criaMenusDosAssentos() {
     QMenu* voce = menusDosAssentos_[1];
     QMenu* roubar = voce->addMenu("Roubar uma Carta do Masso");
     for (int i = 1; i <= 6; ++i)
-        criaAcao(roubar, QString("BT_ROUBAR_%1").arg(i), QString::number(i), {},
-                 [&j, i] { j.distribuicao.ROUBA_CARTA(i); });
+        itensDoJogo_.emplace_back(criaAcao(roubar, QString("BT_ROUBAR_%1").arg(i), QString::number(i), {},
+                                           [&j, i] { j.distribuicao.ROUBA_CARTA(i); }),
+                                  &j.mesa["BT_ROUBAR_" + std::to_string(i)]);
     voce->addSeparator();
     criaAcao(voce, "MOSTRAR_CONSELHO", "Mostrar Conselho", {}, [&j] {
         j.log(0, "PEDE CONSELHO");
@@ -208,8 +209,9 @@ void TForm2::criaMenusDosAssentos() {
     QMenu* direita = menusDosAssentos_[2];
     QMenu* abrir = direita->addMenu("Abrir uma Carta");
     for (int i = 1; i <= 6; ++i)
-        criaAcao(abrir, QString("BT_VER_CARTA_%1").arg(i), QString::number(i), {},
-                 [&j, i] { j.distribuicao.ESPIA_CARTA(i); });
+        itensDoJogo_.emplace_back(criaAcao(abrir, QString("BT_VER_CARTA_%1").arg(i), QString::number(i), {},
+                                           [&j, i] { j.distribuicao.ESPIA_CARTA(i); }),
+                                  &j.mesa["BT_VER_CARTA_" + std::to_string(i)]);
     criaAcao(direita, "MOSTRAR_CARTAS_2", "Mostrar Cartas", {}, [&j] { j.distribuicao.MOSTRA_CARTAS(2); });
     criaAcao(menusDosAssentos_[3], "MOSTRAR_CARTAS_3", "Mostrar Cartas", {}, [&j] { j.distribuicao.MOSTRA_CARTAS(3); });
     criaAcao(menusDosAssentos_[4], "MOSTRAR_CARTAS_4", "Mostar Cartas", {}, [&j] { j.distribuicao.MOSTRA_CARTAS(4); });
