@@ -419,18 +419,34 @@ void TForm2::contaPiada() {
 
 void TForm2::trocaJogadores() { jogo_.troca.TROCA_JOGADORES(); }
 
+void TForm2::semJogadores(const std::function<void()>& operacao) {
+    // A brain operation serves events as it goes; no seat may consult a half-built table.
+    Plataforma& p = jogo_.plataforma;
+    const bool ativo = p.timerAtivo(jogo_.turnos.TEMPO_JOGADORES);
+    p.ativaTimer(jogo_.turnos.TEMPO_JOGADORES, false);
+    try {
+        operacao();
+    } catch (...) {
+        p.ativaTimer(jogo_.turnos.TEMPO_JOGADORES, ativo);
+        throw;
+    }
+    p.ativaTimer(jogo_.turnos.TEMPO_JOGADORES, ativo);
+}
+
 void TForm2::juntaRegras() {
     if (!jogo_.prefs.CEREBRO_APRENDE_REGRAS) return;
-    jogo_.ia.aprendizado.COMPILA_CEREBRO();
-    // The join leaves only the learned rules in the table: the playing brain comes back at once.
-    jogo_.ia.arquivos.LE_REGRAS();
+    semJogadores([this] {
+        jogo_.ia.aprendizado.COMPILA_CEREBRO();
+        // The join leaves only the learned rules in the table: the playing brain comes back at once.
+        jogo_.ia.arquivos.LE_REGRAS();
+    });
 }
 
 void TForm2::sairSalvando() {
     const bool juntar = perguntaJuntar ? perguntaJuntar()
                                        : QMessageBox::question(this, "I.A.", "Você deseja juntar as regras aprendidas?",
                                                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    if (juntar && jogo_.prefs.CEREBRO_APRENDE_REGRAS) jogo_.ia.aprendizado.COMPILA_CEREBRO();
+    if (juntar && jogo_.prefs.CEREBRO_APRENDE_REGRAS) semJogadores([this] { jogo_.ia.aprendizado.COMPILA_CEREBRO(); });
     jogo_.pontuacao.SALVA_ESTATISTICAS();
     if (auto erro = jogo_.historico.SALVA_HISTORICO(jogo_.pasta)) jogo_.log(0, *erro);
     jogo_.prefs.JANELA_ESQUERDA = x();

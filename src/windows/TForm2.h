@@ -113,6 +113,7 @@ private:
     void contaPiada();
     void trocaJogadores();
     void juntaRegras();
+    void semJogadores(const std::function<void()>& operacao);
 
     void atualizaPersonagens();
     void tique();

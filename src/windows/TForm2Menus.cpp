@@ -147,7 +147,7 @@ void TForm2::criaMenus() {
     menuDebug_ = menuBar()->addMenu("Debug");
     menuDebug_->menuAction()->setObjectName("MENU_DEBUG");
     menuDebug_->menuAction()->setEnabled(false);
-    criaAcao(menuDebug_, "LER_REGRAS", "Ler Regras", {}, [this] { comandosHistorico_->lerRegras(); });
+    criaAcao(menuDebug_, "LER_REGRAS", "Ler Regras", {}, [this] { semJogadores([this] { comandosHistorico_->lerRegras(); }); });
     criaAcao(menuDebug_, "MOSTRAR_CARTAS_DEBUG", "Mostrar Cartas", {}, [&j] {
         j.chaves.MODO_DEBUG = true;
         for (int p = 2; p <= 4; ++p)

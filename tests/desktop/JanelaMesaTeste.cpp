@@ -493,5 +493,17 @@ TEST_F(JanelaMesaTeste, SeletoresAplicamPelosMenus) {
     EXPECT_TRUE(mensagens.empty()) << mensagens.front();
 }
 
+// The join leaves only the learned rules in the table; the playing brain is read again at once,
+// and the players' timer is back on afterwards.
+TEST_F(JanelaMesaTeste, JuntarRegrasDeixaOCerebroDeJogoCarregado) {
+    jogo().ia.aoComecarPartida();
+    const int regras = jogo().ia.cerebro.QTE_REGRAS();
+    ASSERT_GT(jogo().ia.cerebro.QTE_REGRAS_FIXAS, 0);
+    janela().acao("JUNTAR_REGRAS")->trigger();
+    EXPECT_EQ(jogo().ia.cerebro.QTE_REGRAS(), regras);
+    EXPECT_GT(jogo().ia.cerebro.QTE_REGRAS_FIXAS, 0);
+    EXPECT_TRUE(jogo().plataforma.timerAtivo(jogo().turnos.TEMPO_JOGADORES));
+}
+
 }  // namespace
 }  // namespace pelmar::teste
