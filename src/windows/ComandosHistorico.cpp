@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QDesktopServices>
 #include <QMenu>
 
 #include <filesystem>
@@ -11,13 +10,13 @@
 
 #include "brain/FerramentasEditor.h"
 #include "engine/Jogo.h"
+#include "windows/GanchosDeJanela.h"
 #include "windows/TfLOG.h"
 
 namespace pelmar {
 
 ComandosHistorico::ComandosHistorico(Jogo& jogo, TfLOG& log)
-    : abreEndereco([](const QUrl& endereco) { return QDesktopServices::openUrl(endereco); }),
-      mostraMensagem([&jogo](const QString& texto) { jogo.tela.caixaMensagem("Pelmar", texto.toStdString()); }),
+    : mostraMensagem([&jogo](const QString& texto) { jogo.tela.caixaMensagem("Pelmar", texto.toStdString()); }),
       jogo_(jogo),
       log_(log) {}
 
@@ -37,9 +36,8 @@ void ComandosHistorico::verHistorico() {
 }
 
 void ComandosHistorico::abreNoEditor(std::string_view arquivo) {
-    const std::filesystem::path caminho = jogo_.pasta.resolve(arquivo);
     // Started without waiting; a desktop with no editor for it simply shows nothing.
-    if (abreEndereco) static_cast<void>(abreEndereco(QUrl::fromLocalFile(QString::fromStdString(caminho.string()))));
+    abreArquivoDaPasta(abreEndereco, jogo_.pasta, arquivo);
 }
 
 void ComandosHistorico::defineNivel(int nivel) {

@@ -11,6 +11,8 @@
 class QAction;
 class QMenu;
 
+#include "windows/GanchosDeJanela.h"
+
 namespace pelmar {
 
 class Jogo;
@@ -23,8 +25,8 @@ class ComandosHistorico {
 public:
     ComandosHistorico(Jogo& jogo, TfLOG& log);
 
-    // Opens a file or address without waiting; false when nothing could be started.
-    std::function<bool(const QUrl&)> abreEndereco;
+    // Opens a file or address without waiting; empty: the desktop's own handler.
+    AbreEndereco abreEndereco;
     // An information box; by default the game's own message box.
     std::function<void(const QString&)> mostraMensagem;
 

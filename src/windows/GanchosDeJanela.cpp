@@ -6,7 +6,10 @@
 
 namespace pelmar {
 
-QPoint posicaoDeJanelaAuxiliar(const QWidget& janelaPrincipal) { return janelaPrincipal.pos() + QPoint(10, 45); }
+QPoint posicaoDeJanelaAuxiliar(const QWidget& janelaPrincipal) {
+    // The frame's corner, as the window's own position counts it once shown.
+    return janelaPrincipal.frameGeometry().topLeft() + QPoint(10, 45);
+}
 
 void mostraMensagem(const MensagemDeJanela& gancho, QWidget* pai, const QString& titulo, const QString& texto) {
     if (gancho) {
@@ -22,6 +25,10 @@ void abreNoSistema(const AbreEndereco& gancho, const QUrl& endereco) {
         return;
     }
     static_cast<void>(QDesktopServices::openUrl(endereco));
+}
+
+void abreArquivoDaPasta(const AbreEndereco& gancho, const PastaTrabalho& pasta, std::string_view relativo) {
+    abreNoSistema(gancho, QUrl::fromLocalFile(QString::fromStdString(pasta.resolve(relativo).string())));
 }
 
 }  // namespace pelmar

@@ -5,6 +5,9 @@
 #include <QUrl>
 
 #include <functional>
+#include <string_view>
+
+#include "records/PastaTrabalho.h"
 
 class QWidget;
 
@@ -26,5 +29,7 @@ void mostraMensagem(const MensagemDeJanela& gancho, QWidget* pai, const QString&
 // Through `gancho` when set, otherwise QDesktopServices. A failure to start is ignored: the
 // program goes on whether or not a browser exists.
 void abreNoSistema(const AbreEndereco& gancho, const QUrl& endereco);
+// A file or folder of the working folder, found ignoring letter case, handed to the system.
+void abreArquivoDaPasta(const AbreEndereco& gancho, const PastaTrabalho& pasta, std::string_view relativo);
 
 }  // namespace pelmar

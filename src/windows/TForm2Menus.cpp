@@ -29,10 +29,7 @@ QAction* TForm2::criaAcao(QMenu* menu, const QString& nome, const QString& texto
     return a;
 }
 
-void TForm2::abreArquivo(const std::string& relativo) {
-    const std::filesystem::path caminho = jogo_.pasta.resolve(relativo);
-    abreEndereco(QUrl::fromLocalFile(QString::fromStdString(caminho.string())));
-}
+void TForm2::abreArquivo(const std::string& relativo) { abreArquivoDaPasta(aoAbrirEndereco, jogo_.pasta, relativo); }
 
 void TForm2::abreEndereco(const QUrl& url) { abreNoSistema(aoAbrirEndereco, url); }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "engine/ModeloMesa.h"
+#include "windows/GanchosDeJanela.h"
 
 namespace pelmar {
 
@@ -57,7 +58,7 @@ void TfCONTADOR::sincroniza() {
     if (isVisible()) return;
     show();
     // Placed once shown, when the position counts the window frame, as the main window's does.
-    if (janela_) move(janela_->frameGeometry().topLeft() + QPoint(10, 45));
+    if (janela_) move(posicaoDeJanelaAuxiliar(*janela_));
 }
 
 }  // namespace pelmar

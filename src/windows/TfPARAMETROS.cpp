@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "engine/Jogo.h"
+#include "windows/GanchosDeJanela.h"
 
 namespace pelmar {
 
@@ -367,7 +368,7 @@ void TfPARAMETROS::abre() {
 }
 
 void TfPARAMETROS::abreJuntoDaMesa() {
-    if (mesa_) move(mesa_->pos() + QPoint(10, 45));
+    if (mesa_) move(posicaoDeJanelaAuxiliar(*mesa_));
     abre();
 }
 

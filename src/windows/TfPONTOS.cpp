@@ -11,6 +11,7 @@
 
 #include "engine/Jogo.h"
 #include "records/ModeloPontos.h"
+#include "windows/GanchosDeJanela.h"
 
 namespace pelmar {
 
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int LARGURA = 321;
 // Where every auxiliary window opens, from the main window's top-left corner.
-const QPoint AO_LADO_DA_PRINCIPAL(10, 45);
 
 QLabel* rotulo(QWidget* pai, const QString& nome, const QString& texto, Qt::Alignment alinhamento = Qt::AlignLeft) {
     auto* r = new QLabel(texto, pai);
@@ -112,7 +112,7 @@ void TfPONTOS::sincroniza() {
         hide();
         return;
     }
-    if (QWidget* pai = parentWidget()) move(pai->window()->pos() + AO_LADO_DA_PRINCIPAL);
+    if (QWidget* pai = parentWidget()) move(posicaoDeJanelaAuxiliar(*pai->window()));
     show();
 }
 

@@ -1,7 +1,6 @@
 #include "windows/TfmtRECORDE.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,7 +21,6 @@ namespace pelmar {
 
 namespace {
 
-const QPoint AO_LADO_DA_PRINCIPAL(10, 45);
 
 // "Nome:" hides the makers' "CHECAR" behind a click.
 class RotuloClicavel : public QLabel {
@@ -61,7 +59,6 @@ std::string texto(const QLineEdit* c) { return c->text().toStdString(); }
 TfmtRECORDE::TfmtRECORDE(Jogo& jogo, QWidget* pai) : QWidget(pai, Qt::Dialog), jogo_(jogo) {
     setObjectName("TfmtRECORDE");
     setWindowTitle("Validação do RECORDE");
-    abreEndereco = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
     recorde_ = campo(this, "STR_RECORDE");
     recorde_->setEnabled(false);
@@ -123,7 +120,7 @@ TfmtRECORDE::TfmtRECORDE(Jogo& jogo, QWidget* pai) : QWidget(pai, Qt::Dialog), j
 
 void TfmtRECORDE::abre() {
     recorde_->setText(QString::number(jogo_.estatisticas.RECORDE));
-    if (QWidget* pai = parentWidget()) move(pai->window()->pos() + AO_LADO_DA_PRINCIPAL);
+    if (QWidget* pai = parentWidget()) move(posicaoDeJanelaAuxiliar(*pai->window()));
     show();
     raise();
 }
@@ -166,11 +163,11 @@ void TfmtRECORDE::checa() {
 void TfmtRECORDE::copiaTexto() { QGuiApplication::clipboard()->setText(validacao_->text()); }
 
 void TfmtRECORDE::verRecordesNaInternet() {
-    if (abreEndereco) abreEndereco(QUrl(ENDERECO_RECORDES));
+    abreNoSistema(abreEndereco, QUrl(ENDERECO_RECORDES));
 }
 
 void TfmtRECORDE::enviaEmail() {
-    if (abreEndereco) abreEndereco(QUrl(QString("mailto:") + EMAIL_RECORDES));
+    abreNoSistema(abreEndereco, QUrl(QString("mailto:") + EMAIL_RECORDES));
 }
 
 }  // namespace pelmar

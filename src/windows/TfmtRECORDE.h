@@ -10,6 +10,7 @@ class QLineEdit;
 class QPushButton;
 
 #include "windows/Enderecos.h"
+#include "windows/GanchosDeJanela.h"
 
 namespace pelmar {
 
@@ -34,7 +35,7 @@ public:
     void enviaEmail();
 
     // Opens a web page or the e-mail client; a failure to start is ignored. Tests replace it.
-    std::function<bool(const QUrl&)> abreEndereco;
+    AbreEndereco abreEndereco;
 
 private:
     bool modoDebug() const;
