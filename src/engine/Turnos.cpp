@@ -52,12 +52,12 @@ void Turnos::ESPERA_JOGADOR(int posicao) {
     e.JOGADORES[p].PODE_JOGAR = true;
     j_.plataforma.ativaTimer(PISCA, true);
     while (e.JOGADORES[p].PODE_JOGAR && !e.PARAR) {
-        if (e.ESTADO_TRUCO == 17 || e.ESTADO_TRUCO == 18 || e.ESTADO_TRUCO == 19) {
-            e.JOGADORES[p].PODE_JOGAR = false;
-            break;
-        }
+        if (e.ESTADO_TRUCO == 17 || e.ESTADO_TRUCO == 18 || e.ESTADO_TRUCO == 19) break;
         j_.Wait(10);
     }
+    // However the wait ended (a card, a decided hand, a stop), no seat stays awaited: a later
+    // timer tick would play into nothing.
+    e.JOGADORES[p].PODE_JOGAR = false;
     j_.plataforma.ativaTimer(PISCA, false);
 }
 
@@ -189,12 +189,6 @@ void Turnos::NOVO_JOGO() {
             "reinicio de partida, para uma nova partida saia do jogo !!!\n\nRoubas os pontos e ate pode travar o "
             "computar\nAcontece umas loucuras !!!");
         return;
-    }
-    // A stopped game leaves its awaited seat marked; a stale mark would let a timer tick play into
-    // the new game before any card is dealt.
-    for (auto& jogador : e.JOGADORES) {
-        jogador.PODE_JOGAR = false;
-        jogador.OCUPADO = false;
     }
     e.PARAR = false;
     j_.ia.aoComecarPartida();

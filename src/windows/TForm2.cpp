@@ -233,8 +233,6 @@ void TForm2::mostraForaDoJogo(const std::function<void()>& show) {
         show();
         return;
     }
-    // No seat may take the lowered flag for its turn.
-    for (auto& jogador : e.JOGADORES) jogador.PODE_JOGAR = false;
     e.PARAR = false;
     try {
         show();

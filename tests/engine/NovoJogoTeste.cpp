@@ -85,5 +85,23 @@ TEST_F(NovoJogoTeste, SeatAguardadoNoJogoParadoNaoJogaNoNovo) {
     EXPECT_GT(e.PONTOS_JOG + e.PONTOS_COM, 0) << "a mão do jogo novo não foi jogada";
 }
 
+// A stop while the user's card is awaited ends the wait and leaves no seat awaited.
+TEST_F(NovoJogoTeste, PararDuranteAEsperaNaoDeixaAssentoAguardado) {
+    EstadoJogo& e = jogo->estado;
+    jogo->chaves.MODO_DEMO = false;
+    jogo->prefs.J1_JOGA_SOZINHO = false;
+    bool esperou = false;
+    const auto timer = plataforma.criaTimer(50, [&] {
+        if (!e.JOGADORES[1].PODE_JOGAR) return;
+        esperou = true;
+        e.PARAR = true;
+    });
+    plataforma.ativaTimer(timer, true);
+    jogo->turnos.NOVO_JOGO();
+    plataforma.ativaTimer(timer, false);
+    ASSERT_TRUE(esperou);
+    for (int p = 1; p <= 4; ++p) EXPECT_FALSE(e.JOGADORES[p].PODE_JOGAR) << p;
+}
+
 }  // namespace
 }  // namespace pelmar::teste
