@@ -90,6 +90,9 @@ ModeloMesa::ModeloMesa() {
     (*this)["R2Ja"].dica = "Quem está ganhando a segunda Mão ";
     (*this)["R3Ja"].dica = "Quem está ganhando a última Mão ";
     for (int s = 1; s <= 3; ++s) JOG(1, s).dica = "Click na Carta para Jogar";
+    for (int t = 1; t <= 3; ++t) (*this)["RESULTADO_" + std::to_string(t)].dica = "Placar das Rodadas";
+    // The score reads 0 to 0 before the first hand is counted.
+    for (const char* pontos : {"PONTOS_JOG", "PONTOS_COM", "PONTOS_MESA"}) (*this)[pontos].texto = "0";
     (*this)["TfCONTADOR"].texto = "Contador de Regras";
     (*this)["img_PERSONALIDADE"].dica = "Usando Personalidade dos Jogadores";
     for (const char* numero : {"NUMERO", "Total", "Maximo"}) (*this)[numero].texto = "000000";

@@ -123,10 +123,6 @@ void TForm2::INICIA_JANELA() {
     mesa_->trocaImagens();
     for (const LugarNaMesa& lugar : lugaresDaMesa())
         if (lugar.deInicio) jogo_.mesa[lugar.nome].visivel = true;
-    for (int t = 1; t <= 3; ++t) jogo_.mesa["RESULTADO_" + std::to_string(t)].dica = "Placar das Rodadas";
-    // The score reads 0 to 0 before the first hand is counted.
-    for (const char* pontos : {"PONTOS_JOG", "PONTOS_COM", "PONTOS_MESA"})
-        if (jogo_.mesa[pontos].texto.empty()) jogo_.mesa[pontos].texto = "0";
     jogo_.estado.PARAR = true;
     jogo_.baralho.INICIA_BARALHO();
     jogo_.distribuicao.NOVA_MAO_MESA();
