@@ -110,27 +110,30 @@ void MesaDesenhada::alternaRecolhido(const std::string& painel) {
     sincroniza();
 }
 
-bool MesaDesenhada::escondidoEmPainel(const Item& item) const {
-    for (const std::string& painel : recolhidos_) {
-        const QRect area = casaNaMesa(painel);
-        if (item.lugar->nome != painel && area.contains(item.lugar->casa)) return true;
+std::vector<const LugarNaMesa*> MesaDesenhada::paineisFechados() const {
+    std::vector<const LugarNaMesa*> fechados;
+    for (const Item& item : itens_) {
+        if (item.lugar->peca != Peca::Caixa) continue;
+        // Folded by the user, or hidden by the game: what lies in it goes with it.
+        const bool escondido = item.controle && !item.controle->visivel;
+        if (escondido || recolhidos_.count(item.lugar->nome)) fechados.push_back(item.lugar);
     }
-    // What lies in a panel the game hides goes with it.
-    for (const Item& painel : itens_) {
-        if (painel.lugar->peca != Peca::Caixa || &painel == &item || !painel.controle || painel.controle->visivel)
-            continue;
-        if (painel.lugar->casa.contains(item.lugar->casa)) return true;
-    }
-    return false;
+    return fechados;
 }
 
 void MesaDesenhada::sincroniza() {
+    const std::vector<const LugarNaMesa*> fechados = paineisFechados();
+    const auto dentroDeFechado = [&fechados](const LugarNaMesa& lugar) {
+        return std::any_of(fechados.begin(), fechados.end(), [&lugar](const LugarNaMesa* painel) {
+            return painel != &lugar && painel->casa.contains(lugar.casa);
+        });
+    };
     for (const Item& item : itens_) {
         const Controle* c = item.controle;
         // A chip not yet won still shows its empty place (and hides the debug switch).
         const bool sempre = item.lugar->peca == Peca::Ficha;
         const bool visivel = (sempre || (c ? c->visivel : item.seguido ? item.seguido->visivel : true)) &&
-                             !escondidoEmPainel(item);
+                             !dentroDeFechado(*item.lugar);
         if (item.widget->isVisible() != visivel) item.widget->setVisible(visivel);
         if (!visivel) continue;
         item.widget->setGeometry(naJanela(casaDe(item)));
@@ -141,7 +144,7 @@ void MesaDesenhada::sincroniza() {
         ajustaFonte(*item.widget, item.lugar->fonte, escala_);
         if (!c) continue;
         item.widget->setEnabled(c->habilitado);
-        item.widget->setToolTip(QString::fromStdString(c->dica));
+        poeDica(*item.widget, c->dica);
         if (auto* botao = qobject_cast<QPushButton*>(item.widget)) {
             botao->setText(QString::fromStdString(c->texto));
         } else if (auto* caixa = qobject_cast<QCheckBox*>(item.widget)) {

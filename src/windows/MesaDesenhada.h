@@ -62,7 +62,8 @@ private:
     void criaBotao(const LugarNaMesa& lugar, const Controle* controle);
     void criaMarcador(const LugarNaMesa& lugar, const Controle* controle);
     QRect casaDe(const Item& item) const;
-    bool escondidoEmPainel(const Item& item) const;
+    // The panels whose contents are not shown now.
+    std::vector<const LugarNaMesa*> paineisFechados() const;
     void sincronizaVoo();
 
     ModeloMesa& modelo_;

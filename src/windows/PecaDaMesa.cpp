@@ -33,6 +33,11 @@ bool naipeVermelho(const QString& naipe) { return naipe == "COPAS" || naipe == "
 
 }  // namespace
 
+void poeDica(QWidget& w, const std::string& dica) {
+    const QString texto = QString::fromStdString(dica);
+    if (w.toolTip() != texto) w.setToolTip(texto);
+}
+
 QColor corNaMesa(Cor cor) {
     switch (cor) {
         case Cor::Vermelho: return {200, 30, 30};
@@ -50,6 +55,7 @@ PecaDaMesa::PecaDaMesa(const LugarNaMesa& lugar, const ImagensDaMesa& imagens, c
     setObjectName(QString::fromStdString(lugar.nome));
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
+    if (lugar.peca == Peca::Boi) setToolTip(lugar.legenda);
     // Panels and the announcement must not swallow clicks meant for the table below them.
     if ((lugar.peca == Peca::Caixa && !lugar.dobravel) || lugar.peca == Peca::Aviso || lugar.peca == Peca::Sombra ||
         lugar.peca == Peca::Marca)
@@ -75,9 +81,7 @@ void PecaDaMesa::mostra(const Controle* controle, double escala) {
         carta = controle->carta;
         cor = controle->cor;
         corFundo = controle->corFundo;
-        setToolTip(QString::fromStdString(controle->dica));
-    } else if (lugar_.peca == Peca::Boi) {
-        setToolTip(lugar_.legenda);
+        poeDica(*this, controle->dica);
     }
     if (texto == texto_ && face == face_ && carta == carta_ && cor == cor_ && corFundo == corFundo_ &&
         escala == escala_ && aceso == aceso_)

@@ -62,6 +62,9 @@ private:
     bool pressionada_ = false;
 };
 
+// A control's hint as its tooltip; set only when it changed, as every setting notifies the widget.
+void poeDica(QWidget& w, const std::string& dica);
+
 // The colours of the table model on the cloth.
 QColor corNaMesa(Cor cor);
 
