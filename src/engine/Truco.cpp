@@ -59,8 +59,12 @@ int estadoPedidoJogador(int valor) { return valor == 3 ? 1 : valor == 6 ? 5 : va
 void Truco::ATUALIZA_TRUCO() {
     EstadoJogo& e = j_.estado;
     if (e.GANHADOR_MAO != 0) j_.Wait(10);
-    if (j_.fechamento.COMPUTADOR_JA_PERDEU() && e.ESTADO_TRUCO != 18) e.ESTADO_TRUCO = 18;
-    if (j_.fechamento.JOGADOR_JA_PERDEU() && e.ESTADO_TRUCO != 17) e.ESTADO_TRUCO = 17;
+    // Only an open hand can end early: once a run, a closing or a declined hand of eleven has
+    // decided it, the winner stands (a side that ran conceded, whatever the cards say).
+    if (e.ESTADO_TRUCO < 17) {
+        if (j_.fechamento.COMPUTADOR_JA_PERDEU()) e.ESTADO_TRUCO = 18;
+        if (j_.fechamento.JOGADOR_JA_PERDEU()) e.ESTADO_TRUCO = 17;
+    }
     e.PODE_TRUCAR = 0;
     if (e.PARAR) return;
 
