@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
-#include <system_error>
+
+#include "records/LeitorDeLinhas.h"
 
 namespace pelmar {
 
@@ -16,6 +16,8 @@ constexpr std::array<char32_t, 32> FAIXA_80_9F = {
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
 
 void acrescentaUtf8(std::string& saida, char32_t c) {
     auto byte = [&saida](std::uint32_t b) { saida.push_back(static_cast<char>(static_cast<unsigned char>(b))); };
@@ -36,6 +38,8 @@ void acrescentaUtf8(std::string& saida, char32_t c) {
         byte(0x80 | (v & 0x3F));
     }
 }
+
+namespace {
 
 // Decodes one strict UTF-8 sequence at pos (no overlongs, no surrogates, nothing past U+10FFFF).
 // On success advances pos; on failure leaves it and returns nullopt.
@@ -129,6 +133,33 @@ std::string windows1252DeUtf8(std::string_view utf8) {
     return saida;
 }
 
+std::string utf16DeUtf8(std::string_view utf8, bool bigEndian) {
+    std::string saida;
+    saida.reserve(utf8.size() * 2);
+    auto unidade = [&](std::uint32_t u) {
+        const auto alto = static_cast<char>(u >> 8), baixo = static_cast<char>(u & 0xFF);
+        saida.push_back(bigEndian ? alto : baixo);
+        saida.push_back(bigEndian ? baixo : alto);
+    };
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto codigo = proximoCodigo(utf8, pos);
+        if (!codigo) {
+            unidade('?');
+            ++pos;
+            continue;
+        }
+        const auto v = static_cast<std::uint32_t>(*codigo);
+        if (v < 0x10000) {
+            unidade(v);
+        } else {
+            unidade(0xD800 + ((v - 0x10000) >> 10));
+            unidade(0xDC00 + ((v - 0x10000) & 0x3FF));
+        }
+    }
+    return saida;
+}
+
 std::size_t comprimentoUtf8(std::string_view utf8) {
     std::size_t n = 0;
     for (char ch : utf8) {
@@ -151,38 +182,34 @@ std::string alinhaEsquerda(std::string_view utf8, std::size_t largura) {
     return saida;
 }
 
-std::optional<std::vector<std::string>> leLinhasTexto(const std::filesystem::path& arquivo) {
-    std::error_code ec;
-    // A folder opens as a stream on some systems; it is not a text file.
-    if (std::filesystem::is_directory(arquivo, ec)) return std::nullopt;
-    std::ifstream entrada(arquivo, std::ios::binary);
-    if (!entrada) return std::nullopt;
-    std::string conteudo;
-    std::array<char, 8192> bloco{};
-    while (entrada.read(bloco.data(), static_cast<std::streamsize>(bloco.size())) || entrada.gcount() > 0) {
-        conteudo.append(bloco.data(), static_cast<std::size_t>(entrada.gcount()));
-        if (entrada.eof()) break;
-    }
-    if (entrada.bad()) return std::nullopt;
+namespace {
 
-    if (ehUtf8Valido(conteudo)) {
-        if (conteudo.starts_with("\xEF\xBB\xBF")) conteudo.erase(0, 3);
-    } else {
-        conteudo = utf8DeWindows1252(conteudo);
-    }
-
+// A file is UTF-8 when all of it is; otherwise every line is Windows-1252.
+std::optional<std::vector<std::string>> linhasUtf8(LeitorDeLinhas& leitor) {
+    if (!leitor.aberto()) return std::nullopt;
     std::vector<std::string> linhas;
-    std::size_t inicio = 0;
-    while (inicio < conteudo.size()) {
-        std::size_t fim = conteudo.find('\n', inicio);
-        const bool temFim = fim != std::string::npos;
-        if (!temFim) fim = conteudo.size();
-        std::size_t corte = fim;
-        if (temFim && corte > inicio && conteudo[corte - 1] == '\r') --corte;
-        linhas.emplace_back(conteudo, inicio, corte - inicio);
-        inicio = temFim ? fim + 1 : fim;
+    std::string linha;
+    bool utf8 = true;
+    while (leitor.proxima(linha)) {
+        utf8 = utf8 && ehUtf8Valido(linha);
+        linhas.push_back(linha);
     }
+    if (leitor.falhou()) return std::nullopt;
+    if (!utf8 && !leitor.utf16())
+        for (std::string& l : linhas) l = utf8DeWindows1252(l);
     return linhas;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> leLinhasTexto(const std::filesystem::path& arquivo) {
+    LeitorDeLinhas leitor(arquivo);
+    return linhasUtf8(leitor);
+}
+
+std::vector<std::string> linhasDeTexto(std::string_view bytes) {
+    LeitorDeLinhas leitor(LeitorDeLinhas::EmMemoria{bytes});
+    return linhasUtf8(leitor).value_or(std::vector<std::string>{});
 }
 
 std::optional<std::string> gravaLinhasTexto(const std::filesystem::path& arquivo,

@@ -11,6 +11,7 @@ namespace pelmar {
 namespace {
 
 using Linhas = std::vector<std::string>;
+using namespace std::string_literals;
 
 struct CasoLeitura {
     const char* descricao;
@@ -28,7 +29,13 @@ TEST_F(LeituraDeTexto, DecodificaEQuebraLinhas) {
         {"misturado", "um\r\ndois\ntres", {"um", "dois", "tres"}},
         {"ultima linha sem fim", "um\r\ndois", {"um", "dois"}},
         {"linhas vazias", "\r\n\r\nx\r\n", {"", "", "x"}},
-        {"CR no meio fica", "a\rb\r\n", {"a\rb"}},
+        {"CR sozinho termina a linha", "a\rb\r\n", {"a", "b"}},
+        {"so CR, como salvam editores antigos", "um\rdois\r\rtres", {"um", "dois", "", "tres"}},
+        {"CR CR LF", "um\r\r\ndois", {"um", "", "dois"}},
+        {"UTF-16 LE com marca", "\xFF\xFEu\0m\0\r\0\n\0\xE7\0\xE3\0o\0\r\0\n\0"s, {"um", "ção"}},
+        {"UTF-16 BE com marca, so CR", "\xFE\xFF\0u\0m\0\r\0d\0\xE7"s, {"um", "dç"}},
+        {"UTF-16 com par substituto", "\xFF\xFE\x3D\xD8\x00\xDE\n\0"s, {"\U0001F600"}},
+        {"UTF-16 com substituto sozinho e byte a mais", "\xFF\xFE\x00\xDCx"s, {"\uFFFD\uFFFD"}},
         {"UTF-8 valido", "A\xC3\xA7\xC3\xA3o\r\n", {"Ação"}},
         {"marca de ordem UTF-8", "\xEF\xBB\xBF" "DEBUG-PELMAR\r\n", {"DEBUG-PELMAR"}},
         {"Windows-1252", "A\xE7\xE3o \x80\r\n", {"Ação €"}},
