@@ -16,4 +16,11 @@ enum class Substituicao { Segura, NoLugar };
 std::optional<std::string> gravaArquivo(const std::filesystem::path& arquivo, std::string_view bytes,
                                         Substituicao substituicao = Substituicao::Segura);
 
+// Adds whole lines (each with its end) at the end of the file, all or nothing: a write that fails
+// part way, as on a full disk, is cut back, so the file stays as it was. A missing file is created
+// with `cabecalhoSeNovo` first; a file whose last line has no end gets CR LF first, so the new
+// lines never glue onto it. Returns the error message naming the file, nullopt on success.
+std::optional<std::string> acrescentaLinhas(const std::filesystem::path& arquivo, std::string_view linhas,
+                                            std::string_view cabecalhoSeNovo);
+
 }  // namespace pelmar
