@@ -16,24 +16,12 @@
 #include <memory>
 
 #include "app/LinhaDeComando.h"
+#include "records/InstalacaoDados.h"
 #include "records/PastaTrabalho.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfmtSPLASH.h"
 
 namespace {
-
-// The bundled files: $PELMAR_DADOS, else the installed share folder, else the build's own.
-std::filesystem::path pastaDosDados(const char* programa) {
-    if (const char* env = std::getenv("PELMAR_DADOS"); env && *env) return env;
-    std::error_code ec;
-    const auto exe = std::filesystem::canonical("/proc/self/exe", ec);
-    if (!ec) {
-        const auto instalada = exe.parent_path().parent_path() / "share" / "pelmar";
-        if (std::filesystem::is_directory(instalada / "TXT", ec)) return instalada;
-    }
-    (void)programa;
-    return PELMAR_DADOS_DA_COMPILACAO;
-}
 
 // SIGINT and SIGTERM close the table the way its close box does. They are read from a file
 // descriptor in the event loop, so no handler runs at an arbitrary moment.
@@ -88,7 +76,7 @@ int main(int argc, char** argv) {
 
     pelmar::OpcoesDaSessao opcoes;
     opcoes.pasta = linha.pasta ? std::filesystem::path(*linha.pasta) : pelmar::pastaPadraoDoJogo();
-    opcoes.dados = pastaDosDados(argv[0]);
+    opcoes.dados = pelmar::pastaDosDadosDoJogo(PELMAR_DADOS_DA_COMPILACAO);
     opcoes.demo = linha.demo;
     opcoes.rapido = linha.rapido;
     opcoes.semente = linha.semente;

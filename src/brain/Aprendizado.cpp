@@ -6,7 +6,9 @@
 #include "brain/AlgoritmosRegras.h"
 #include "brain/Codigos.h"
 #include "brain/ContadorRegras.h"
+#include "brain/DobraNaLeitura.h"
 #include "brain/Inteligencia.h"
+#include "brain/JuncaoPendente.h"
 #include "engine/Jogo.h"
 
 namespace pelmar {
@@ -38,14 +40,22 @@ void Aprendizado::APRENDE_REGRA(int jogador, int slot, int valor, bool encoberta
 
 bool Aprendizado::COMPILA_CEREBRO() {
     ArquivosCerebro& arquivos = ia_.arquivos;
+    const PastaTrabalho& pasta = ia_.jogo.pasta;
+    if (!terminaJuncaoAnterior()) return false;
+
     ia_.cerebro.defineQuantidade(0);
-    if (!arquivos.LE_CEREBRO("P-NEURON.TXT")) return false;
+    DobraNaLeitura dobra(ia_.cerebro);
+    if (!arquivos.leDobrando("P-NEURON.TXT", dobra)) return false;
     int malformadas = arquivos.malformadas;
-    if (!arquivos.LE_CEREBRO("P-LEARN.TXT")) return false;
+    int alemDoLimite = arquivos.ignoradasPeloLimite;
+    if (!arquivos.leDobrando("P-LEARN.TXT", dobra)) return false;
     malformadas += arquivos.malformadas;
-    if (arquivos.ignoradasPeloLimite > 0) {
-        arquivos.relataErro("Juntar regras cancelado: P-NEURON.TXT e P-LEARN.TXT juntos passam de 299999 regras. "
-                            "Nenhum arquivo foi alterado.");
+    alemDoLimite += arquivos.ignoradasPeloLimite;
+    const std::uintmax_t bytesDoAprendizado = arquivos.bytesLidos;
+    const std::uint64_t resumoDoAprendizado = arquivos.resumoLido;
+    if (alemDoLimite > 0) {
+        arquivos.relataErro("Juntar regras cancelado: P-NEURON.TXT e P-LEARN.TXT juntos têm mais de 299999 regras "
+                            "diferentes, que não cabem no cérebro. Nenhum arquivo foi alterado.");
         return false;
     }
     if (malformadas > 0) {
@@ -53,18 +63,39 @@ bool Aprendizado::COMPILA_CEREBRO() {
                             " linhas de regra mal formadas (veja o histórico). Nenhum arquivo foi alterado.");
         return false;
     }
-    // The new learned rules are complete on disk before they replace the old ones, and the
-    // learning log is emptied last, so a failure on the way loses nothing.
-    const std::string provisorio = "P-NEURON.TXT.novo";
-    if (!LIMPA_REPETIDOS(provisorio) || !ORDENA_REGRAS(provisorio)) return false;
-    std::error_code ec;
-    std::filesystem::rename(arquivos.caminho(provisorio), arquivos.caminho("P-NEURON.TXT"), ec);
-    if (ec) {
-        arquivos.relataErro("Não foi possível substituir " + arquivos.caminho("P-NEURON.TXT").string() + ": " +
-                            ec.message());
+    // The new learned rules are complete on disk, and marked, before they replace the old ones;
+    // the learning log is emptied last. A stop anywhere is finished or undone at the next start.
+    auto desiste = [&](const std::string& motivo) {
+        std::error_code ec;
+        std::filesystem::remove(arquivos.caminho(NEURON_NOVO), ec);
+        std::filesystem::remove(arquivos.caminho(MARCA_DA_JUNCAO), ec);
+        if (!motivo.empty()) arquivos.relataErro(motivo);
         return false;
-    }
-    return arquivos.INICIA_ARQUIVO_REGRAS("P-LEARN.TXT");
+    };
+    if (!LIMPA_REPETIDOS(NEURON_NOVO) || !ORDENA_REGRAS(NEURON_NOVO)) return desiste("");
+    if (auto falha = marcaJuncao(pasta, bytesDoAprendizado, resumoDoAprendizado)) return desiste(*falha);
+    std::error_code ec;
+    std::filesystem::rename(arquivos.caminho(NEURON_NOVO), arquivos.caminho("P-NEURON.TXT"), ec);
+    if (ec)
+        return desiste("Não foi possível substituir " + arquivos.caminho("P-NEURON.TXT").string() + ": " +
+                       ec.message() + ". Nenhum arquivo foi alterado.");
+    const ConclusaoDaJuncao conclusao = concluiJuncaoPendente(pasta);
+    for (const std::string& nota : conclusao.notas) ia_.jogo.log(0, nota);
+    if (!conclusao.pendente) return true;
+    arquivos.relataErro("P-NEURON.TXT já tem as regras aprendidas, mas P-LEARN.TXT não pôde ser esvaziado (" +
+                        conclusao.motivo +
+                        "). A junção será terminada na próxima vez que o jogo abrir esta pasta ou juntar regras; "
+                        "nenhuma regra será contada duas vezes.");
+    return false;
+}
+
+bool Aprendizado::terminaJuncaoAnterior() {
+    const ConclusaoDaJuncao anterior = concluiJuncaoPendente(ia_.jogo.pasta);
+    for (const std::string& nota : anterior.notas) ia_.jogo.log(0, nota);
+    if (!anterior.pendente) return true;
+    ia_.arquivos.relataErro("Juntar regras cancelado: a junção anterior ainda não terminou, pois P-LEARN.TXT não "
+                            "pôde ser esvaziado (" + anterior.motivo + ").");
+    return false;
 }
 
 bool Aprendizado::LIMPA_REPETIDOS(std::string_view arquivo) {

@@ -15,13 +15,16 @@ public:
     explicit Aprendizado(Inteligencia& ia) : ia_(ia) {}
 
     void APRENDE_REGRA(int jogador, int slot, int valor, bool encoberta);
-    // Joins P-LEARN.TXT into P-NEURON.TXT. Refuses, touching neither file, when the two together
-    // hold more rule lines than a reading can take, or a line that is not a rule.
+    // Joins P-LEARN.TXT into P-NEURON.TXT, folding repeated rules as they are read. Refuses,
+    // touching neither file, when the distinct rules do not fit in the table or a line is not a
+    // rule. A join stopped half way is finished or undone first (see JuncaoPendente).
     bool COMPILA_CEREBRO();
     bool LIMPA_REPETIDOS(std::string_view arquivo);
     bool ORDENA_REGRAS(std::string_view arquivo);
 
 private:
+    bool terminaJuncaoAnterior();
+
     Inteligencia& ia_;
 };
 

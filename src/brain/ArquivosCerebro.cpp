@@ -1,12 +1,14 @@
 #include "brain/ArquivosCerebro.h"
 
-#include <fstream>
 #include <system_error>
 
 #include "brain/ContadorRegras.h"
+#include "brain/DobraNaLeitura.h"
 #include "brain/EscritorRegras.h"
 #include "brain/Inteligencia.h"
 #include "engine/Jogo.h"
+#include "records/GravacaoArquivo.h"
+#include "records/LeitorDeLinhas.h"
 
 namespace pelmar {
 
@@ -35,7 +37,7 @@ bool ArquivosCerebro::LE_REGRAS() {
 }
 
 void ArquivosCerebro::criaArquivoNovo(const std::filesystem::path& arquivo) {
-    EscritorRegras novo(arquivo, EscritorRegras::Modo::Substitui);
+    EscritorRegras novo(arquivo);
     novo.linha(TITULO_CEREBRO);
     novo.linha("#,  " + textoDataHora(ia_.jogo.plataforma.dataHora()));
     novo.linha(TRACOS_CEREBRO);
@@ -44,6 +46,18 @@ void ArquivosCerebro::criaArquivoNovo(const std::filesystem::path& arquivo) {
 }
 
 bool ArquivosCerebro::LE_CEREBRO(std::string_view arquivo) {
+    return leArquivo(arquivo, [this](std::string_view linha) { LE_LINHA_REGRA(linha); });
+}
+
+bool ArquivosCerebro::leDobrando(std::string_view arquivo, DobraNaLeitura& dobra) {
+    return leArquivo(arquivo, [&](std::string_view texto) {
+        const LinhaRegra linha = analisaLinhaRegra(texto);
+        if (linha.tipo == LinhaRegra::Tipo::Malformada) notaMalformada(linha.motivo);
+        else if (linha.tipo == LinhaRegra::Tipo::Regra && !dobra.acrescenta(linha.regra)) ++ignoradasPeloLimite;
+    });
+}
+
+bool ArquivosCerebro::leArquivo(std::string_view arquivo, const std::function<void(std::string_view)>& cadaLinha) {
     Cerebro& c = ia_.cerebro;
     ContadorRegras cont = contador();
     cont.mostra("Lendo Cerebro");
@@ -56,8 +70,8 @@ bool ArquivosCerebro::LE_CEREBRO(std::string_view arquivo) {
     std::error_code ec;
     if (!std::filesystem::exists(local, ec)) criaArquivoNovo(local);
 
-    std::ifstream entrada(local, std::ios::binary);
-    if (!entrada || std::filesystem::is_directory(local, ec)) {
+    LeitorDeLinhas entrada(local);
+    if (!entrada.aberto()) {
         cont.esconde();
         relataErro(mensagemDeLeitura(local));
         return false;
@@ -68,18 +82,18 @@ bool ArquivosCerebro::LE_CEREBRO(std::string_view arquivo) {
     arquivoLido_ = std::string(arquivo);
     linhaLida_ = 0;
     std::string linha;
-    while (std::getline(entrada, linha)) {
+    while (entrada.proxima(linha)) {
         ++linhaLida_;
-        if (linhaLida_ == 1 && linha.rfind("\xEF\xBB\xBF", 0) == 0) linha.erase(0, 3);
-        if (!linha.empty() && linha.back() == '\r') linha.pop_back();
         if (linha.empty()) continue;
-        LE_LINHA_REGRA(linha);
+        cadaLinha(linha);
         if (c.QTE_REGRAS() % 10000 == 0) {
             cont.numero(c.QTE_REGRAS());
             cont.processaEventos();
         }
     }
-    const bool erroDeLeitura = entrada.bad();
+    const bool erroDeLeitura = entrada.falhou();
+    bytesLidos = entrada.bytesLidos();
+    resumoLido = entrada.resumoDosBytes();
     arquivoLido_.clear();
     if (ignoradasPeloLimite > 0)
         avisa(std::string(arquivo) + ": " + std::to_string(ignoradasPeloLimite) +
@@ -99,14 +113,18 @@ bool ArquivosCerebro::LE_CEREBRO(std::string_view arquivo) {
     return true;
 }
 
+void ArquivosCerebro::notaMalformada(const std::string& motivo) {
+    // Skipped, never counted; the log says where, so a hand edit can be mended.
+    ++malformadas;
+    const std::string onde =
+        arquivoLido_.empty() ? std::string() : arquivoLido_ + ", linha " + std::to_string(linhaLida_) + ": ";
+    avisa("Regra mal formada ignorada - " + onde + motivo);
+}
+
 LinhaRegra::Tipo ArquivosCerebro::LE_LINHA_REGRA(std::string_view texto) {
     LinhaRegra linha = analisaLinhaRegra(texto);
     if (linha.tipo == LinhaRegra::Tipo::Malformada) {
-        // Skipped, never counted; the log says where, so a hand edit can be mended.
-        ++malformadas;
-        const std::string onde =
-            arquivoLido_.empty() ? std::string() : arquivoLido_ + ", linha " + std::to_string(linhaLida_) + ": ";
-        avisa("Regra mal formada ignorada - " + onde + linha.motivo);
+        notaMalformada(linha.motivo);
     } else if (linha.tipo == LinhaRegra::Tipo::Regra) {
         Cerebro& c = ia_.cerebro;
         if (c.QTE_REGRAS() < LIMITE_LEITURA) {
@@ -120,15 +138,14 @@ LinhaRegra::Tipo ArquivosCerebro::LE_LINHA_REGRA(std::string_view texto) {
 }
 
 bool ArquivosCerebro::GRAVA_REGRA(const Regra& regra, std::string_view arquivo) {
-    EscritorRegras escritor(caminho(arquivo), EscritorRegras::Modo::Acrescenta);
-    escritor.regra(regra);
-    if (escritor.fecha()) return true;
-    relataErro(escritor.erro());
+    const auto falha = acrescentaLinhas(caminho(arquivo), linhaDeRegra(regra), cabecalhoDeRegras());
+    if (!falha) return true;
+    relataErro(*falha);
     return false;
 }
 
 bool ArquivosCerebro::INICIA_ARQUIVO_REGRAS(std::string_view arquivo) {
-    EscritorRegras escritor(caminho(arquivo), EscritorRegras::Modo::Substitui);
+    EscritorRegras escritor(caminho(arquivo));
     escritor.linha(TITULO_CEREBRO);
     escritor.linha(TRACOS_CEREBRO);
     if (escritor.fecha()) return true;
@@ -138,7 +155,7 @@ bool ArquivosCerebro::INICIA_ARQUIVO_REGRAS(std::string_view arquivo) {
 
 bool ArquivosCerebro::gravaRegras(std::string_view arquivo, const int* indices, std::size_t quantidade) {
     // One open file for the lot: the same bytes as appending rule by rule.
-    EscritorRegras escritor(caminho(arquivo), EscritorRegras::Modo::Substitui);
+    EscritorRegras escritor(caminho(arquivo));
     escritor.linha(TITULO_CEREBRO);
     escritor.linha(TRACOS_CEREBRO);
     const Regra* regras = ia_.cerebro.todas();
@@ -169,7 +186,7 @@ bool ArquivosCerebro::SALVA_CEREBRO() {
     auto& texto = ia_.editor.TEXT;
     texto.push_back("Salvando: INICIO");
     const std::filesystem::path local = caminho("P-CEREBRO_SALVO.TXT");
-    EscritorRegras escritor(local, EscritorRegras::Modo::Substitui);
+    EscritorRegras escritor(local);
     escritor.linha(std::string(TITULO_CEREBRO) + " QTE = " + std::to_string(c.QTE_REGRAS()));
     escritor.linha(TRACOS_CEREBRO_SALVO);
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -12,6 +13,7 @@ namespace pelmar {
 
 class Inteligencia;
 class ContadorRegras;
+class DobraNaLeitura;
 
 // Reading and writing brain files in the game's folder. Every operation that fails tells the
 // user which file through the error box, logs it, and returns false; the table keeps what it had.
@@ -23,6 +25,8 @@ public:
     bool LE_REGRAS();
     // Appends the file's rules to the table; a missing file is created with its header.
     bool LE_CEREBRO(std::string_view arquivo);
+    // The same, folding each rule into an equal one already read (see DobraNaLeitura).
+    bool leDobrando(std::string_view arquivo, DobraNaLeitura& dobra);
     LinhaRegra::Tipo LE_LINHA_REGRA(std::string_view linha);
     bool GRAVA_REGRA(const Regra& regra, std::string_view arquivo);
     bool INICIA_ARQUIVO_REGRAS(std::string_view arquivo);
@@ -38,13 +42,18 @@ public:
     // Rule lines of the last reading that did not fit in the table, and malformed ones skipped.
     int ignoradasPeloLimite = 0;
     int malformadas = 0;
+    // What the last reading consumed: its size in bytes and their FNV-1a hash.
+    std::uintmax_t bytesLidos = 0;
+    std::uint64_t resumoLido = 0;
 
     std::filesystem::path caminho(std::string_view arquivo) const;
     ContadorRegras contador();
     void relataErro(const std::string& mensagem);
 
 private:
+    bool leArquivo(std::string_view arquivo, const std::function<void(std::string_view)>& cadaLinha);
     void criaArquivoNovo(const std::filesystem::path& caminho);
+    void notaMalformada(const std::string& motivo);
     void avisa(const std::string& nota);
 
     Inteligencia& ia_;

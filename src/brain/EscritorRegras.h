@@ -9,12 +9,12 @@
 
 namespace pelmar {
 
-// Appends rule lines to a brain file, each ended by CR LF. A missing file is created with its two
-// header lines; a file that exists but cannot be opened is an error, and is never truncated.
+// Writes a brain file anew, one line at a time, each ended by CR LF. The lines go to a file beside
+// it, which replaces the old one only when all of them are on disk: a full disk or a crash while
+// writing leaves the old file whole.
 class EscritorRegras {
 public:
-    enum class Modo { Acrescenta, Substitui };
-    EscritorRegras(const std::filesystem::path& arquivo, Modo modo);
+    explicit EscritorRegras(const std::filesystem::path& arquivo);
     ~EscritorRegras();
     EscritorRegras(const EscritorRegras&) = delete;
     EscritorRegras& operator=(const EscritorRegras&) = delete;
@@ -22,19 +22,26 @@ public:
     bool aberto() const { return arquivo_ != nullptr && !falhou_; }
     void linha(std::string_view texto);
     void regra(const Regra& regra);
-    // Flushes and closes; false when anything failed, with the reason in erro().
+    // Puts the new file in place; false when anything failed, with the reason in erro().
     bool fecha();
     const std::string& erro() const { return erro_; }
 
 private:
+    void descarta();
+
     std::filesystem::path caminho_;
+    std::filesystem::path provisorio_;
     std::FILE* arquivo_ = nullptr;
     bool falhou_ = false;
     std::string erro_;
 };
 
-// "Appending to FILE failed", naming the file as the user knows it.
+// "Writing FILE failed", naming the file as the user knows it.
 std::string mensagemDeEscrita(const std::filesystem::path& arquivo);
 std::string mensagemDeLeitura(const std::filesystem::path& arquivo);
+
+// A rule line with its CR LF, and the two header lines a brain file starts with.
+std::string linhaDeRegra(const Regra& regra);
+std::string cabecalhoDeRegras();
 
 }  // namespace pelmar

@@ -62,6 +62,15 @@ LinhaRegra analisaLinhaRegra(std::string_view bruta) {
     LinhaRegra resultado;
     const std::string_view aparada = apara(bruta);
     if (aparada.empty()) return resultado;
+    // Text has no control characters inside a line; a file that does is not a brain file as
+    // saved (UTF-16 without its mark, a binary file), and reading it as comments would lose it.
+    for (const char c : aparada) {
+        if (static_cast<unsigned char>(c) < ' ' && c != '\t') {
+            resultado.tipo = LinhaRegra::Tipo::Malformada;
+            resultado.motivo = "caracteres de controle no meio da linha (o arquivo não é texto?)";
+            return resultado;
+        }
+    }
 
     std::array<char, 512> local{};
     std::string longa;

@@ -20,7 +20,7 @@ struct LinhaRegra {
 };
 
 // Blanks around fields and commas do not matter and letters may be lower case; only a line whose
-// first field is a lone "=" is a rule.
+// first field is a lone "=" is a rule. A line with control characters inside is malformed.
 LinhaRegra analisaLinhaRegra(std::string_view linha);
 
 // "=,  1,1,  1,S, ?,?, ?,?, ?,?,  3,M,P,  Z,A,P,  1,-,-,   1"

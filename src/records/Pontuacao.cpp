@@ -113,7 +113,10 @@ void Pontuacao::LIMPA_ESTATISTICAS() {
 }
 
 void Pontuacao::SALVA_ESTATISTICAS() {
-    if (auto erro = pelmar::SALVA_ESTATISTICAS(est_, pasta_)) historico_.ESCREVE_HISTORICO(0, *erro);
+    auto erro = pelmar::SALVA_ESTATISTICAS(est_, pasta_);
+    if (!erro) return;
+    historico_.ESCREVE_HISTORICO(0, *erro);
+    if (falhaAoSalvar_.empty()) falhaAoSalvar_ = *erro;
 }
 
 void Pontuacao::maoGanha(int lado, int valorDaMao) {

@@ -36,8 +36,10 @@ public:
     void MOSTRA_ESTATISTICAS();
     // Resets and saves without asking; the reserved integers are kept. Shows TfPONTOS.
     void LIMPA_ESTATISTICAS();
-    // A failure is written to the history log; play goes on.
+    // A failure is written to the history log and kept for the host to report; play goes on.
     void SALVA_ESTATISTICAS();
+    // The first save of this run that failed, with the file's name; empty when none did.
+    const std::string& falhaAoSalvar() const { return falhaAoSalvar_; }
 
     // The counter updates and awards of each result.
     void maoGanha(int lado, int valorDaMao);
@@ -57,6 +59,7 @@ private:
     const PastaTrabalho& pasta_;
     Espera espera_;
     Anuncio anuncia_;
+    std::string falhaAoSalvar_;
 };
 
 }  // namespace pelmar

@@ -1,6 +1,6 @@
 #include "windows/SessaoDesktop.h"
 
-#include "records/InstalacaoDados.h"
+#include "brain/AberturaDaPasta.h"
 
 namespace pelmar {
 
@@ -22,9 +22,7 @@ void SessaoDesktop::inicia(const std::function<void(const QString&)>& progresso)
         if (progresso) progresso(texto);
     };
     passo("Instalando os arquivos do jogo...");
-    if (!opcoes_.dados.empty()) {
-        for (const std::string& nota : instalaDadosQueFaltam(opcoes_.dados, pasta_)) jogo_.log(0, nota);
-    }
+    for (const std::string& nota : abrePastaDoJogo(opcoes_.dados, pasta_).notas) jogo_.log(0, nota);
     passo("Lendo estatísticas e preferências...");
     jogo_.INICIALIZA_TUDO();
     if (opcoes_.demo) {

@@ -86,11 +86,6 @@ TEST_F(AprendizadoTeste, JuntarRecusadoDeixaOsDoisArquivosComoEstavam) {
         const char* caso;
         std::function<void()> prepara;
     } casos[] = {
-        {"mais regras do que uma leitura aceita",
-         [&] {
-             escreveCerebro("P-NEURON.TXT", std::vector<Regra>(LIMITE_LEITURA, regra(OUTRA)));
-             escreveCerebro("P-LEARN.TXT", {regra(VISTA)});
-         }},
         {"linha mal formada",
          [&] {
              escreveCerebro("P-NEURON.TXT", {regra(OUTRA)});
@@ -100,7 +95,7 @@ TEST_F(AprendizadoTeste, JuntarRecusadoDeixaOsDoisArquivosComoEstavam) {
          [&] {
              escreveCerebro("P-NEURON.TXT", {regra(OUTRA)});
              escreveCerebro("P-LEARN.TXT", {regra(VISTA)});
-             std::filesystem::create_directories(pasta / "P-NEURON.TXT.novo");
+             std::filesystem::create_directories(pasta / "P-NEURON.TXT.novo.tmp");
          }},
     };
     for (const auto& c : casos) {

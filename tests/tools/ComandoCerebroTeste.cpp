@@ -4,6 +4,7 @@
 
 #include "brain/FormatoRegra.h"
 #include "pelmar-cerebro/ComandoCerebro.h"
+#include "records/ArquivoTexto.h"
 #include "suporte/PastaTemporaria.h"
 
 namespace pelmar::teste {
@@ -15,9 +16,10 @@ protected:
         saida.str("");
         erro.str("");
         argumentos.insert(argumentos.begin(), {"--pasta", pasta.string()});
-        return comandoCerebro(argumentos, saida, erro);
+        return comandoCerebro(argumentos, dados, saida, erro);
     }
     std::ostringstream saida, erro;
+    std::string dados;  // none: the files in each test are all there is
 };
 
 const std::string CABECALHO = std::string(TITULO_CEREBRO) + "\r\n" + TRACOS_CEREBRO + "\r\n";
@@ -72,6 +74,37 @@ TEST_F(ComandoCerebroTeste, VerificaListaLinhasMalFormadasEImpossiveis) {
     EXPECT_NE(erro.str().find("FALTA.TXT"), std::string::npos);
 }
 
+// The game installs its fixed rules in a new folder; the tool, opening the folder first, must
+// do the same, or the computer would play with no fixed rules from then on.
+TEST_F(ComandoCerebroTeste, PastaNovaRecebeOCerebroFixoDoJogo) {
+    dados = PELMAR_DADOS;
+    const std::string fixo = leBytes(std::filesystem::path(PELMAR_DADOS) / "P-BRAIN.TXT");
+    int regras = 0;
+    for (std::size_t p = fixo.find("\n="); p != std::string::npos; p = fixo.find("\n=", p + 1)) ++regras;
+    ASSERT_GT(regras, 0);
+    for (const char* comando : {"conta", "juntar"}) {
+        std::filesystem::remove_all(pasta);
+        std::filesystem::create_directories(pasta);
+        EXPECT_EQ(roda({comando}), 0) << comando << ": " << erro.str();
+        EXPECT_EQ(leBytes(pasta / "P-BRAIN.TXT"), fixo) << comando;
+    }
+    EXPECT_EQ(roda({"conta"}), 0);
+    EXPECT_NE(saida.str().find("Fixas: " + std::to_string(regras) + "\n"), std::string::npos) << saida.str();
+}
+
+TEST_F(ComandoCerebroTeste, VerificaLeQualquerFimDeLinhaEUtf16) {
+    std::string linhas;
+    for (int i = 0; i < 38; ++i) linhas += REGRA;
+    std::string soCr = CABECALHO + linhas;
+    for (std::size_t p = soCr.find("\r\n"); p != std::string::npos; p = soCr.find("\r\n", p)) soCr.erase(p + 1, 1);
+    const std::string utf16 = "\xFF\xFE" + utf16DeUtf8(CABECALHO + linhas, false);
+    for (const std::string& bytes : {soCr, utf16}) {
+        gravaBytes(pasta / "REGRAS.TXT", bytes);
+        EXPECT_EQ(roda({"verifica", (pasta / "REGRAS.TXT").string()}), 0) << saida.str();
+        EXPECT_EQ(saida.str(), "38 regras lidas, 0 linhas com problema.\n");
+    }
+}
+
 TEST_F(ComandoCerebroTeste, ErrosDeUso) {
     for (const auto& argumentos : std::vector<std::vector<std::string>>{
              {}, {"voar"}, {"conta", "demais"}, {"verifica"}, {"--cor", "conta"}}) {
@@ -79,10 +112,10 @@ TEST_F(ComandoCerebroTeste, ErrosDeUso) {
         EXPECT_FALSE(erro.str().empty());
     }
     std::ostringstream s, e;
-    EXPECT_EQ(comandoCerebro({"--pasta"}, s, e), 2);
-    EXPECT_EQ(comandoCerebro({"--help"}, s, e), 0);
+    EXPECT_EQ(comandoCerebro({"--pasta"}, "", s, e), 2);
+    EXPECT_EQ(comandoCerebro({"--help"}, "", s, e), 0);
     EXPECT_NE(s.str().find("verifica ARQ"), std::string::npos);
-    EXPECT_EQ(comandoCerebro({"--pasta", (pasta / "nao-existe").string(), "conta"}, s, e), 1);
+    EXPECT_EQ(comandoCerebro({"--pasta", (pasta / "nao-existe").string(), "conta"}, "", s, e), 1);
     EXPECT_NE(e.str().find("nao-existe"), std::string::npos);
 }
 

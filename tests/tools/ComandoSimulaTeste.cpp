@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <regex>
 #include <sstream>
 
@@ -60,6 +62,52 @@ TEST_F(ComandoSimulaTeste, NivelEModoSoValemNaExecucaoEAsPreferenciasFicam) {
     EXPECT_EQ(leBytes(pasta / "PREFERENCIAS_6.2.1.PLM"), preferencias);
     EXPECT_NE(leBytes(pasta / "P-HISTORICO_NEW.TXT").find("DIFICULDADE=10"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(pasta / "P-HISTORICO_OLD.TXT"));
+}
+
+// Without --pasta the run must not play in the player's folder: it would overwrite his
+// statistics and history and learn the computer's plays as his.
+TEST_F(ComandoSimulaTeste, SemPastaJogaNumaPastaSoSuaEDizOnde) {
+    const char* nomes[] = {"PELMAR_PASTA", "XDG_DATA_HOME", "HOME"};
+    std::vector<std::optional<std::string>> antes;
+    for (const char* nome : nomes) {
+        const char* valor = std::getenv(nome);
+        antes.push_back(valor ? std::optional<std::string>(valor) : std::nullopt);
+        setenv(nome, (pasta / nome).c_str(), 1);
+    }
+    std::ostringstream s, e;
+    const int resultado = comandoSimula({"--semente", "3", "--partidas", "1"}, PELMAR_DADOS, s, e);
+    for (std::size_t i = 0; i < std::size(nomes); ++i) {
+        if (antes[i]) setenv(nomes[i], antes[i]->c_str(), 1);
+        else unsetenv(nomes[i]);
+    }
+    ASSERT_EQ(resultado, 0) << e.str();
+    std::smatch onde;
+    const std::string texto = s.str();
+    ASSERT_TRUE(std::regex_search(texto, onde, std::regex("^pasta de trabalho: (.+)\n"))) << texto;
+    const std::filesystem::path propria = onde[1].str();
+    EXPECT_TRUE(std::filesystem::exists(propria / "P-HISTORICO_NEW.TXT"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta), std::filesystem::directory_iterator()), 0);
+    std::filesystem::remove_all(propria);
+}
+
+TEST_F(ComandoSimulaTeste, ArquivoQueNaoPodeSerGravadoDaSaida1ComONome) {
+    const struct {
+        const char* caso;
+        const char* obstaculo;  // a folder or a file where the run must write something else
+        bool pasta;
+        const char* nome;       // the file the message must name
+    } casos[] = {
+        // The statistics are replaced through a file beside them.
+        {"estatisticas", "ESTATISTICAS_6.2.1.PLM.tmp/x", true, "ESTATISTICAS_6.2.1.PLM"},
+        {"arquivos do jogo", "TXT", false, "TXT"},
+    };
+    for (const auto& c : casos) {
+        const auto onde = pasta / c.caso;
+        if (c.pasta) std::filesystem::create_directories(onde / c.obstaculo);
+        else gravaBytes(onde / c.obstaculo, "x");
+        EXPECT_EQ(roda(onde, {"--semente", "2", "--partidas", "1"}), 1) << c.caso;
+        EXPECT_NE(erro.str().find(c.nome), std::string::npos) << c.caso << ": " << erro.str();
+    }
 }
 
 TEST_F(ComandoSimulaTeste, ErrosDeUso) {

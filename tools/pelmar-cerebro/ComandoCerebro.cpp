@@ -2,17 +2,18 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "brain/AberturaDaPasta.h"
 #include "brain/FormatoRegra.h"
 #include "brain/ValidacaoRegra.h"
 #include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
+#include "records/LeitorDeLinhas.h"
 #include "records/PastaTrabalho.h"
 
 namespace pelmar {
@@ -43,7 +44,9 @@ Opções:
   --pasta PASTA   pasta de trabalho (padrão: $PELMAR_PASTA, ou ~/.local/share/pelmar).
   --help          mostra esta ajuda.
 
-Arquivos que faltam são criados com o cabeçalho. Saída: 0 sucesso, 1 erro de arquivo
+Antes de tudo, como o jogo, instala na pasta os arquivos do jogo que faltam (o cérebro fixo
+P-BRAIN.TXT entre eles) e termina ou desfaz uma junção interrompida. Arquivos de regras que
+ainda faltam são criados com o cabeçalho. Saída: 0 sucesso, 1 erro de arquivo
 (com o nome do arquivo), 2 erro de uso.
 )";
 
@@ -54,17 +57,15 @@ int usoErrado(std::ostream& erro, const std::string& mensagem) {
 }
 
 int verifica(const std::filesystem::path& arquivo, std::ostream& saida, std::ostream& erro) {
-    std::error_code ec;
-    std::ifstream entrada(arquivo, std::ios::binary);
-    if (!entrada || std::filesystem::is_directory(arquivo, ec)) {
+    LeitorDeLinhas entrada(arquivo);
+    if (!entrada.aberto()) {
         erro << "pelmar-cerebro: não foi possível ler " << arquivo.string() << "\n";
         return ERRO_DE_ARQUIVO;
     }
     int numero = 0, regras = 0, problemas = 0;
     std::string linha;
-    while (std::getline(entrada, linha)) {
+    while (entrada.proxima(linha)) {
         ++numero;
-        if (numero == 1 && linha.rfind("\xEF\xBB\xBF", 0) == 0) linha.erase(0, 3);
         const LinhaRegra lida = analisaLinhaRegra(linha);
         std::vector<std::string> erros;
         if (lida.tipo == LinhaRegra::Tipo::Malformada) {
@@ -78,7 +79,7 @@ int verifica(const std::filesystem::path& arquivo, std::ostream& saida, std::ost
         for (const std::string& e : erros) saida << arquivo.string() << ":" << numero << ": " << e << "\n";
         if (!erros.empty()) ++problemas;
     }
-    if (entrada.bad()) {
+    if (entrada.falhou()) {
         erro << "pelmar-cerebro: erro ao ler " << arquivo.string() << "\n";
         return ERRO_DE_ARQUIVO;
     }
@@ -86,13 +87,15 @@ int verifica(const std::filesystem::path& arquivo, std::ostream& saida, std::ost
     return problemas == 0 ? SUCESSO : ERRO_DE_ARQUIVO;
 }
 
-int executa(const std::string& comando, const std::filesystem::path& pasta, std::ostream& saida,
-            std::ostream& erro) {
+int executa(const std::string& comando, const std::filesystem::path& pasta, const std::string& dados,
+            std::ostream& saida, std::ostream& erro) {
     std::error_code ec;
     if (!std::filesystem::is_directory(pasta, ec)) {
         erro << "pelmar-cerebro: a pasta " << pasta.string() << " não existe\n";
         return ERRO_DE_ARQUIVO;
     }
+    const NotasDaPasta abertura = abrePastaDoJogo(dados, PastaTrabalho(pasta));
+    for (const std::string& nota : abertura.notas) erro << "pelmar-cerebro: " << nota << "\n";
     PlataformaHeadless plataforma(1);
     TelaHeadless tela;
     Jogo jogo(plataforma, tela, PastaTrabalho(pasta));
@@ -120,12 +123,13 @@ int executa(const std::string& comando, const std::filesystem::path& pasta, std:
                       << "\nTotal: " << total << "\n";
     }
     for (const std::string& mensagem : tela.erros) erro << "pelmar-cerebro: " << mensagem << "\n";
-    return ok ? SUCESSO : ERRO_DE_ARQUIVO;
+    return ok && !abertura.falhouGravar ? SUCESSO : ERRO_DE_ARQUIVO;
 }
 
 }  // namespace
 
-int comandoCerebro(const std::vector<std::string>& args, std::ostream& saida, std::ostream& erro) {
+int comandoCerebro(const std::vector<std::string>& args, const std::string& dados, std::ostream& saida,
+                   std::ostream& erro) {
     std::filesystem::path pasta;
     bool temPasta = false;
     std::vector<std::string> resto;
@@ -153,7 +157,7 @@ int comandoCerebro(const std::vector<std::string>& args, std::ostream& saida, st
     if (comando != "juntar" && comando != "compilar" && comando != "auxiliar" && comando != "conta")
         return usoErrado(erro, "comando desconhecido: " + comando);
     if (resto.size() != 1) return usoErrado(erro, "argumento a mais: " + resto[1]);
-    return executa(comando, temPasta ? pasta : pastaPadraoDoJogo(), saida, erro);
+    return executa(comando, temPasta ? pasta : pastaPadraoDoJogo(), dados, saida, erro);
 }
 
 }  // namespace pelmar

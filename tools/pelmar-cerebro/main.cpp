@@ -3,7 +3,9 @@
 #include <iostream>
 
 #include "ComandoCerebro.h"
+#include "records/InstalacaoDados.h"
 
 int main(int argc, char** argv) {
-    return pelmar::comandoCerebro(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return pelmar::comandoCerebro(std::vector<std::string>(argv + 1, argv + argc),
+                                  pelmar::pastaDosDadosDoJogo(PELMAR_DADOS).string(), std::cout, std::cerr);
 }

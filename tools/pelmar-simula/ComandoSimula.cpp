@@ -1,16 +1,18 @@
 #include "pelmar-simula/ComandoSimula.h"
 
+#include <stdlib.h>
+
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
+#include "brain/AberturaDaPasta.h"
 #include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
 #include "records/HistoricoEmArquivo.h"
-#include "records/InstalacaoDados.h"
 
 namespace pelmar {
 namespace {
@@ -26,8 +28,12 @@ rápido), numa pasta de trabalho, exatamente como o jogo: cria as preferências,
 e os cérebros que faltam, instala os arquivos de dados que faltam, joga, grava as estatísticas
 e o histórico (P-HISTORICO_NEW.TXT) e mostra um resumo.
 
+Sem --pasta, joga numa pasta nova só sua (a saída diz onde): a pasta do seu jogo só é usada
+quando você a indica, pois a simulação grava as estatísticas e o histórico e aprende as
+jogadas do lugar 1 como se fossem suas.
+
 Opções:
-  --pasta PASTA        pasta de trabalho (padrão: $PELMAR_PASTA, ou ~/.local/share/pelmar)
+  --pasta PASTA        pasta de trabalho (padrão: uma pasta nova em /tmp)
   --semente N          semente do acaso: a mesma semente repete o mesmo jogo, byte a byte
   --partidas N         partidas a jogar (padrão 1; 0 não joga nada)
   --nivel-log 0..3     detalhe do histórico (padrão 0)
@@ -35,7 +41,7 @@ Opções:
   --modo M             paulista, limpo ou tradicional, só nesta execução
   --help               mostra esta ajuda
 
-Saída: 0 sucesso, 1 erro de arquivo (com o nome), 2 erro de uso.
+Saída: 0 sucesso, 1 erro de arquivo (algum arquivo não pôde ser gravado; diz qual), 2 erro de uso.
 )";
 
 struct Opcoes {
@@ -84,15 +90,33 @@ private:
     long long faltam_;
 };
 
-int joga(const Opcoes& o, const std::string& dados, std::ostream& saida, std::ostream& erro) {
+// A folder of the run's own, so that a run never plays in the player's folder by default.
+std::optional<std::filesystem::path> pastaPropria() {
     std::error_code ec;
+    std::string modelo = (std::filesystem::temp_directory_path(ec) / "pelmar-simula-XXXXXX").string();
+    if (ec || ::mkdtemp(modelo.data()) == nullptr) return std::nullopt;
+    return std::filesystem::path(modelo);
+}
+
+int joga(Opcoes o, const std::string& dados, std::ostream& saida, std::ostream& erro) {
+    std::error_code ec;
+    if (o.pasta.empty()) {
+        const auto propria = pastaPropria();
+        if (!propria) {
+            erro << "pelmar-simula: não foi possível criar uma pasta de trabalho temporária\n";
+            return ERRO_DE_ARQUIVO;
+        }
+        o.pasta = *propria;
+        saida << "pasta de trabalho: " << o.pasta.string() << "\n";
+    }
     std::filesystem::create_directories(o.pasta, ec);
     if (!std::filesystem::is_directory(o.pasta, ec)) {
         erro << "pelmar-simula: não foi possível usar a pasta " << o.pasta.string() << "\n";
         return ERRO_DE_ARQUIVO;
     }
     const PastaTrabalho pasta(o.pasta);
-    for (const std::string& nota : instalaDadosQueFaltam(dados, pasta)) erro << "pelmar-simula: " << nota << "\n";
+    const NotasDaPasta abertura = abrePastaDoJogo(dados, pasta);
+    for (const std::string& nota : abertura.notas) erro << "pelmar-simula: " << nota << "\n";
 
     // Without a seed the run still is one game among many: take it from the clock.
     const auto semente = o.semente.value_or(
@@ -130,7 +154,11 @@ int joga(const Opcoes& o, const std::string& dados, std::ostream& saida, std::os
     const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
 
     jogo.pontuacao.SALVA_ESTATISTICAS();
-    int resultado = SUCESSO;
+    int resultado = abertura.falhouGravar ? ERRO_DE_ARQUIVO : SUCESSO;
+    if (!jogo.pontuacao.falhaAoSalvar().empty()) {
+        erro << "pelmar-simula: " << jogo.pontuacao.falhaAoSalvar() << "\n";
+        resultado = ERRO_DE_ARQUIVO;
+    }
     for (const std::string& e : tela.erros) {
         erro << "pelmar-simula: " << e << "\n";
         resultado = ERRO_DE_ARQUIVO;
@@ -151,7 +179,6 @@ int joga(const Opcoes& o, const std::string& dados, std::ostream& saida, std::os
 int comandoSimula(const std::vector<std::string>& args, const std::string& dados, std::ostream& saida,
                   std::ostream& erro) {
     Opcoes o;
-    bool temPasta = false;
     auto usoErrado = [&erro](const std::string& mensagem) {
         erro << "pelmar-simula: " << mensagem << "\nUse --help para ver as opções.\n";
         return ERRO_DE_USO;
@@ -169,8 +196,8 @@ int comandoSimula(const std::vector<std::string>& args, const std::string& dados
         const std::string& v = args[++i];
         long long n = 0;
         if (a == "--pasta") {
+            if (v.empty()) return usoErrado("--pasta precisa de uma pasta");
             o.pasta = v;
-            temPasta = true;
         } else if (a == "--semente") {
             if (!numero(v, 0, INT64_MAX, n)) return usoErrado("--semente precisa de um número natural");
             o.semente = static_cast<unsigned long long>(n);
@@ -189,8 +216,7 @@ int comandoSimula(const std::vector<std::string>& args, const std::string& dados
             o.modo = v;
         }
     }
-    if (!temPasta) o.pasta = pastaPadraoDoJogo();
-    return joga(o, dados, saida, erro);
+    return joga(std::move(o), dados, saida, erro);
 }
 
 }  // namespace pelmar

@@ -1,12 +1,11 @@
 // pelmar-simula: whole matches played by four computer seats, as the game plays them.
 
-#include <cstdlib>
 #include <iostream>
 
 #include "ComandoSimula.h"
+#include "records/InstalacaoDados.h"
 
 int main(int argc, char** argv) {
-    const char* dados = std::getenv("PELMAR_DADOS");
-    return pelmar::comandoSimula(std::vector<std::string>(argv + 1, argv + argc), dados ? dados : PELMAR_DADOS,
-                                 std::cout, std::cerr);
+    return pelmar::comandoSimula(std::vector<std::string>(argv + 1, argv + argc),
+                                 pelmar::pastaDosDadosDoJogo(PELMAR_DADOS).string(), std::cout, std::cerr);
 }
