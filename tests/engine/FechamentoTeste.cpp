@@ -118,5 +118,49 @@ TEST_F(FechamentoTeste, AcabouSegundaQuandoOUltimoDoJogadorJaTemARodada) {
     EXPECT_EQ(e.GANHADOR_MAO, 1);
 }
 
+// A hand already decided keeps its winner: the side that ran (or declined its hand of eleven)
+// concedes it, even when an early end of its own side holds in the same truco update.
+TEST_F(FechamentoTeste, MaoJaDecididaNaoEViradaPorUmFechamento) {
+    const struct {
+        const char* caso;
+        int estado;
+        bool fechamentoDoJogador;  // else the computer's side's early end holds
+        int ganhador;
+    } casos[] = {
+        {"o jogador fugiu do truco com a rodada ganha", 17, true, 1},
+        {"o computador recusou o truco com o zap na mesa", 18, false, 2},
+        {"o computador recusou a mao de onze", 19, false, 2},
+        {"o jogador recusou a mao de onze", 20, true, 1},
+    };
+    for (const auto& c : casos) {
+        EstadoJogo& e = jogo->estado;
+        e.PARAR = false;
+        e.GANHADOR_MAO = 0;
+        e.MOTIVO_FECHOU = 0;
+        e.RODADA = 3;
+        e.RESULTADO_RODADA[1] = 'E';
+        for (int p = 1; p <= 4; ++p) e.JOGADORES[p].ORDEM = (p + 2) % 4 + 1;  // 2 leads, 1 is last
+        e.ULTIMO_DA_RODADA = 1;
+        e.CARTAS_NA_MESA = 4;
+        const char lado = c.fechamentoDoJogador ? 'J' : 'C';
+        e.RESULTADO_RODADA_ATUAL = lado;
+        e.TIME_GANHADOR_RODADA = lado;
+        // Side 'J' leads trick 3 with J1 last to play; side 'C' leads it with the zap.
+        e.MAIOR_VALOR_RODADA = c.fechamentoDoJogador ? valor::TRES : (naipe::PAUS | valor::QUATRO);
+        e.GANHADOR_RODADA = c.fechamentoDoJogador ? 3 : 2;
+        e.ESTADO_TRUCO = c.estado;
+        jogo->truco.ATUALIZA_TRUCO();
+        EXPECT_EQ(e.ESTADO_TRUCO, c.estado) << c.caso;
+        EXPECT_EQ(e.GANHADOR_MAO, c.ganhador) << c.caso;
+        EXPECT_EQ(e.MOTIVO_FECHOU, 0) << c.caso;
+
+        // The same table with the hand still open does end early: the rule itself holds.
+        e.ESTADO_TRUCO = 0;
+        e.GANHADOR_MAO = 0;
+        jogo->truco.ATUALIZA_TRUCO();
+        EXPECT_EQ(e.GANHADOR_MAO, c.fechamentoDoJogador ? 2 : 1) << c.caso;
+    }
+}
+
 }  // namespace
 }  // namespace pelmar::teste
