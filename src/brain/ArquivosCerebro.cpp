@@ -144,14 +144,7 @@ bool ArquivosCerebro::GRAVA_REGRA(const Regra& regra, std::string_view arquivo) 
     return false;
 }
 
-bool ArquivosCerebro::INICIA_ARQUIVO_REGRAS(std::string_view arquivo) {
-    EscritorRegras escritor(caminho(arquivo));
-    escritor.linha(TITULO_CEREBRO);
-    escritor.linha(TRACOS_CEREBRO);
-    if (escritor.fecha()) return true;
-    relataErro(escritor.erro());
-    return false;
-}
+bool ArquivosCerebro::INICIA_ARQUIVO_REGRAS(std::string_view arquivo) { return gravaRegras(arquivo, nullptr, 0); }
 
 bool ArquivosCerebro::gravaRegras(std::string_view arquivo, const int* indices, std::size_t quantidade) {
     // One open file for the lot: the same bytes as appending rule by rule.

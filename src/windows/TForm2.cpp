@@ -269,17 +269,20 @@ void TForm2::contaPiada() {
 void TForm2::trocaJogadores() { jogo_.troca.TROCA_JOGADORES(); }
 
 void TForm2::semJogadores(const std::function<void()>& operacao) {
-    // A brain operation serves events as it goes; no seat may consult a half-built table.
-    Plataforma& p = jogo_.plataforma;
-    const bool ativo = p.timerAtivo(jogo_.turnos.TEMPO_JOGADORES);
-    p.ativaTimer(jogo_.turnos.TEMPO_JOGADORES, false);
-    try {
-        operacao();
-    } catch (...) {
-        p.ativaTimer(jogo_.turnos.TEMPO_JOGADORES, ativo);
-        throw;
-    }
-    p.ativaTimer(jogo_.turnos.TEMPO_JOGADORES, ativo);
+    // A brain operation serves events as it goes: no seat may consult a half-built table, and
+    // the first game may not start in its middle (it would run nested until the game ends).
+    struct Suspenso {
+        Plataforma& p;
+        int timer;
+        bool ativo;
+        Suspenso(Plataforma& plataforma, int t) : p(plataforma), timer(t), ativo(plataforma.timerAtivo(t)) {
+            p.ativaTimer(timer, false);
+        }
+        ~Suspenso() { p.ativaTimer(timer, ativo); }
+    };
+    const Suspenso jogadores(jogo_.plataforma, jogo_.turnos.TEMPO_JOGADORES);
+    const Suspenso inicio(jogo_.plataforma, INICIO_JOGO);
+    operacao();
 }
 
 void TForm2::juntaRegras() {
