@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <initializer_list>
+#include <set>
 
 #include "players/OrdenaMao.h"
 #include "suporte/MesaDeTeste.h"
@@ -67,6 +69,16 @@ protected:
                        &n.CHANCE_ACEITA_9, &n.CHANCE_DESISTE_9, &n.CHANCE_ROUBAR_12, &n.CHANCE_ACEITA_12,
                        &n.CHANCE_DESISTE_12})
             *c = -1;
+    }
+    // Scripted chances: every Chance(n) of n >= 2 fails, every one comes true, or only those of
+    // the ranges named come true.
+    void acasoFalha() { plataforma.porFaixa = [](int) { return 0; }; }
+    void acasoSai() { plataforma.porFaixa = [](int) { return 1; }; }
+    void saemSo(std::set<int> faixas) {
+        plataforma.porFaixa = [faixas](int n) { return faixas.count(n) > 0 ? 1 : 0; };
+    }
+    bool pediu(int faixa) const {
+        return std::find(plataforma.pedidos.begin(), plataforma.pedidos.end(), faixa) != plataforma.pedidos.end();
     }
     struct Escolha {
         int slot = 0;

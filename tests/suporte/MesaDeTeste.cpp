@@ -33,7 +33,7 @@ void MesaDeTeste::SetUp() {
     PastaTemporaria::SetUp();
     // Cases that run several tables in one test start each from scratch.
     jogo.reset();
-    plataforma = PlataformaHeadless{7};
+    plataforma = PlataformaRoteirizada{7};
     tela = TelaHeadless{};
     decisoes = DecisoesRoteiro{};
     ganchos = GanchosGravados{};

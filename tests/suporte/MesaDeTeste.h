@@ -13,6 +13,7 @@
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
 #include "suporte/PastaTemporaria.h"
+#include "suporte/PlataformaRoteirizada.h"
 
 namespace pelmar::teste {
 
@@ -90,7 +91,7 @@ protected:
     bool logContem(std::string_view trecho) const;
     int contaNoLog(std::string_view trecho) const;
 
-    PlataformaHeadless plataforma{7};
+    PlataformaRoteirizada plataforma{7};
     TelaHeadless tela;
     DecisoesRoteiro decisoes;
     GanchosGravados ganchos;
