@@ -1,5 +1,5 @@
-// TXT\DEBUG.TXT on any bytes: the load gives deck cards only, and a deal it loaded whole, written
-// as a snapshot and loaded again, comes back the same.
+// TXT\DEBUG.TXT on any bytes: the load gives deck cards and scores a hand can start from only,
+// and a deal it loaded whole, written as a snapshot and loaded again, comes back the same.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -32,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     DebugMesa debug;
     EstadoJogo estado;
     const ResultadoCargaDebug carga = debug.CARREGA_DEBUG(pasta, baralho, estado);
+    exige(estado.PONTOS_COM >= 0 && estado.PONTOS_COM <= 11 && estado.PONTOS_JOG >= 0 && estado.PONTOS_JOG <= 11,
+          "placar carregado fora de 0..11");
     if (carga.erro || !carga.cartasCarregadas) return 0;
     const MesaDebug& mesa = debug.MESA_DEBUG;
     exige(cartaDoBaralho(mesa.vira), "vira fora do baralho");

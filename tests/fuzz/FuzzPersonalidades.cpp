@@ -37,14 +37,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
 
     exige(personalidades.NR_PERSONALIDADES >= 0 && personalidades.NR_PERSONALIDADES <= MAX_PERSONALIDADES,
           "número de personalidades fora de 0..100");
+    auto chance = [](int n) { return n >= -CHANCE_MAXIMA && n <= CHANCE_MAXIMA; };
+    auto tempo = [](int ms) { return ms >= 0 && ms <= TEMPO_MAXIMO_MS; };
     for (int i = 1; i <= personalidades.NR_PERSONALIDADES; ++i) {
         const LinhaPersonalidade& p = personalidades.PERSONALIDADE[i];
         exige(!p.CHAVE.empty() && comprimentoUtf8(p.CHAVE) <= TAMANHO_NOME_JOGADOR, "chave vazia ou longa demais");
         exige(!p.PERSONAGEM.empty(), "personagem vazio");
+        exige(tempo(p.TEMPO_MINIMO) && tempo(p.TEMPO_EXTRA), "tempo de pensar fora da faixa");
+        bool chances = chance(p.CHANCE_SINAL_FALSO) && chance(p.CHANCE_GESTO) && chance(p.CHANCE_FALA);
+        for (int r = 1; r <= 3; ++r) chances = chances && chance(p.CHANCE_SINAL[r]);
+        for (const SituacaoPersonalidade& s : p.SITUACOES)
+            for (int v : s.valores()) chances = chances && chance(v);
+        exige(chances, "chance fora da faixa");
     }
     for (int jogador = 1; jogador <= 4; ++jogador) {
         exige(!personalidades.PERSONALIDADE_JOGADOR[jogador].CHAVE.empty(), "cadeira sem personalidade");
-        exige(personalidades.tempoDePensarMs(jogador) >= 0, "tempo de pensar negativo");
+        const int ms = personalidades.tempoDePensarMs(jogador);
+        exige(ms >= 0 && ms < 2 * TEMPO_MAXIMO_MS, "tempo de pensar de " + std::to_string(ms) + " ms");
     }
     return 0;
 }
