@@ -30,6 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const std::vector<std::uint8_t> bytes = bytesDasPreferencias(lida.prefs);
     exige(bytes.size() == TAMANHO_PREFERENCIAS, "registro gravado com outro tamanho");
 
+    // What the game can use: the ranges of the parameters window, a window corner on some desktop.
+    const Preferencias& p = lida.prefs;
+    auto entre = [](int v, int minimo, int maximo) { return v >= minimo && v <= maximo; };
+    exige(entre(p.PASSOS, 1, 20) && entre(p.TEMPO, 0, 20) && entre(p.DESAPARECER, 0, 200), "animação fora da faixa");
+    exige(entre(p.DIFICULDADE, 0, 10), "dificuldade fora de 0..10");
+    exige(entre(p.JANELA_ESQUERDA, -100000, 100000) && entre(p.JANELA_TOPO, -100000, 100000), "janela fora da tela");
+    exige(!(p.MODO_TRADICIONAL && p.BARALHO_LIMPO), "dois modos de baralho");
+
     const LeituraPreferencias relida = preferenciasDosBytes(bytes);
     exige(relida.notas.empty(), "o registro gravado pede correções ao ser relido");
     exige(bytesDasPreferencias(relida.prefs) == bytes, "registro -> bytes -> registro não volta ao mesmo");
