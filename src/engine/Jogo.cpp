@@ -72,6 +72,7 @@ void Jogo::carregaDebug() {
     const ResultadoCargaDebug carga = debug.CARREGA_DEBUG(pasta, baralho, estado);
     for (const std::string& nome : carga.nomesDesconhecidos)
         log(0, "DEBUG.TXT: CARTA DESCONHECIDA '" + nome + "' CARREGADA COMO " + baralho[1].NOME);
+    for (const std::string& nota : carga.notas) log(0, "DEBUG.TXT: " + nota);
     if (carga.erro) {
         log(0, "DEBUG.TXT: " + *carga.erro);
         tela.mostraErro(*carga.erro);

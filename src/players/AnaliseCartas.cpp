@@ -8,7 +8,7 @@
 namespace pelmar {
 
 namespace {
-constexpr int PAUS_ = 0, COPAS_ = 1, ESPADA_ = 2, OUROS_ = 3;
+constexpr int PAUS_ = 0, COPAS_ = 1, ESPADA_ = 2;
 }  // namespace
 
 int AnaliseCartas::forcaNoSlot(int jogador, int slot) const { return j_.estado.JOGADORES[jogador].CARTAS[slot].FORCA; }

@@ -1,5 +1,6 @@
 #include "players/LeituraPersonalidades.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -38,40 +39,52 @@ std::string nomeDaColuna(int coluna) {
     return "situação " + std::to_string(desvio / 10 + 1) + ", " + NOMES_DA_SITUACAO[desvio % 10 - 1];
 }
 
-// Fills the row from its fields; on a fault returns why, and the row is not to be used.
-std::optional<std::string> preencheLinha(const std::vector<std::string>& campos, LinhaPersonalidade& p) {
+// Fills the row from its fields; on a fault returns why, and the row is not to be used. A number
+// outside what the game can use is held to the nearest bound, with a note in `correcoes`.
+std::optional<std::string> preencheLinha(const std::vector<std::string>& campos, LinhaPersonalidade& p,
+                                         std::vector<std::string>& correcoes) {
     std::optional<std::string> falha;
-    auto numero = [&](int coluna) {
-        const std::optional<int> valor = inteiro(campos[static_cast<std::size_t>(coluna)]);
-        if (!valor && !falha) {
-            falha = "coluna " + std::to_string(coluna) + " (" + nomeDaColuna(coluna) + ") não é um número: \"" +
-                    campos[static_cast<std::size_t>(coluna)] + "\"";
+    auto numero = [&](int coluna, int minimo, int maximo) {
+        const std::string& texto = campos[static_cast<std::size_t>(coluna)];
+        const std::optional<int> valor = inteiro(texto);
+        if (!valor) {
+            if (!falha)
+                falha = "coluna " + std::to_string(coluna) + " (" + nomeDaColuna(coluna) + ") não é um número: \"" +
+                        texto + "\"";
+            return 0;
         }
-        return valor.value_or(0);
+        const int usado = std::clamp(*valor, minimo, maximo);
+        if (usado != *valor)
+            correcoes.push_back("coluna " + std::to_string(coluna) + " (" + nomeDaColuna(coluna) + ") " + texto +
+                                " fora de " + std::to_string(minimo) + ".." + std::to_string(maximo) + "; usado " +
+                                std::to_string(usado) + ".");
+        return usado;
     };
+    auto chance = [&](int coluna) { return numero(coluna, -CHANCE_MAXIMA, CHANCE_MAXIMA); };
+    auto tempo = [&](int coluna) { return numero(coluna, 0, TEMPO_MAXIMO_MS); };
     p.CHAVE = campos[1];
     p.PERSONAGEM = campos[2];
     if (p.CHAVE.empty()) return "a chave (coluna 1) está vazia";
     if (p.PERSONAGEM.empty()) return "o personagem (coluna 2) está vazio";
-    for (int r = 1; r <= 3; ++r) p.CHANCE_SINAL[r] = numero(2 + r);
-    p.CHANCE_SINAL_FALSO = numero(6);
-    p.CHANCE_GESTO = numero(7);
-    p.TEMPO_MINIMO = numero(8);
-    p.TEMPO_EXTRA = numero(9);
-    p.CHANCE_FALA = numero(10);
+    for (int r = 1; r <= 3; ++r) p.CHANCE_SINAL[r] = chance(2 + r);
+    p.CHANCE_SINAL_FALSO = chance(6);
+    p.CHANCE_GESTO = chance(7);
+    p.TEMPO_MINIMO = tempo(8);
+    p.TEMPO_EXTRA = tempo(9);
+    p.CHANCE_FALA = chance(10);
     for (int n = 1; n <= QTE_SITUACOES; ++n) {
         const int c = COLUNA_SITUACOES + 10 * (n - 1);
         SituacaoPersonalidade& s = p.SITUACOES[n];
         s.ROTULO = campos[static_cast<std::size_t>(c)];
-        s.MAO = numero(c + 1);
-        s.SEGUNDO = numero(c + 2);
-        s.ANTEPE = numero(c + 3);
-        s.PE = numero(c + 4);
-        s.TRUCAR_ALEATORIO = numero(c + 5);
-        s.NAO_TRUCAR = numero(c + 6);
-        s.ROUBAR = numero(c + 7);
-        s.SAIRAM_MAIOR_IGUAL = numero(c + 8);
-        s.SAIRAM_MAIOR = numero(c + 9);
+        s.MAO = chance(c + 1);
+        s.SEGUNDO = chance(c + 2);
+        s.ANTEPE = chance(c + 3);
+        s.PE = chance(c + 4);
+        s.TRUCAR_ALEATORIO = chance(c + 5);
+        s.NAO_TRUCAR = chance(c + 6);
+        s.ROUBAR = chance(c + 7);
+        s.SAIRAM_MAIOR_IGUAL = chance(c + 8);
+        s.SAIRAM_MAIOR = chance(c + 9);
     }
     p.TEXTO_FINAL = campos[COLUNA_TEXTO_FINAL];
     return falha;
@@ -101,10 +114,12 @@ LeituraPersonalidades leTabelaPersonalidades(const std::vector<std::string>& lin
             continue;
         }
         LinhaPersonalidade p;
-        if (const auto falha = preencheLinha(campos, p)) {
+        std::vector<std::string> correcoes;
+        if (const auto falha = preencheLinha(campos, p, correcoes)) {
             leitura.notas.push_back(onde + *falha + "; linha ignorada.");
             continue;
         }
+        for (const std::string& correcao : correcoes) leitura.notas.push_back(onde + correcao);
         if (qtde > CAMPOS_PERSONALIDADE) {
             leitura.notas.push_back(onde + std::to_string(qtde) + " campos, são " +
                                     std::to_string(CAMPOS_PERSONALIDADE) + "; os campos a mais foram ignorados.");

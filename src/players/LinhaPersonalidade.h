@@ -13,6 +13,12 @@ inline constexpr int QTE_SITUACOES = 21;
 inline constexpr int CAMPOS_PERSONALIDADE = 228;
 // Keys become the seats' names, which hold at most this many characters.
 inline constexpr int TAMANHO_NOME_JOGADOR = 30;
+// Each part of a think time, minimum and extra, in ms: a seat may ponder, never keep the table
+// waiting for minutes.
+inline constexpr int TEMPO_MAXIMO_MS = 10000;
+// One in a million is as good as never, and a negative chance is never: values past either
+// bound mean the same held to it, and sums such as an offset added to a chance stay inside int.
+inline constexpr int CHANCE_MAXIMA = 1000000;
 
 // The nine chances of one game situation; each is a denominator for Chance (0 or 1: always).
 struct SituacaoPersonalidade {

@@ -10,6 +10,9 @@ namespace pelmar {
 
 namespace {
 
+// Below the slowest rate any sound is recorded at (telephone speech is 8000 Hz).
+constexpr std::uint32_t TAXA_MINIMA = 1000;
+
 std::uint32_t le32(const unsigned char* b) {
     return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
            static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
@@ -65,6 +68,11 @@ std::variant<CabecalhoWav, std::string> leCabecalhoWav(const std::filesystem::pa
             const std::uint32_t bits = le16(fmt.data() + 14);
             if (formato != 1 || bits != 16) return std::string("não é PCM de 16 bits");
             if (cabecalho.canais == 0 || cabecalho.taxa == 0) return std::string("formato sem canais ou sem taxa");
+            // The game waits out a sound by its length: a few bytes at a rate of 1 Hz would hold
+            // the table for hours.
+            if (cabecalho.taxa < TAXA_MINIMA)
+                return "taxa de " + std::to_string(cabecalho.taxa) + " Hz abaixo de " + std::to_string(TAXA_MINIMA) +
+                       " Hz";
             temFormato = true;
         } else if (std::memcmp(bloco.data(), "data", 4) == 0) {
             if (!temFormato) return std::string("bloco de dados antes do formato");

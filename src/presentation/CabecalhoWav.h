@@ -18,7 +18,7 @@ struct CabecalhoWav {
 };
 
 // Reads the header of a 16-bit PCM WAV, skipping chunks it does not need and never reading the
-// samples. On failure, the reason in words (for the history log).
+// samples; a rate below 1000 Hz is refused. On failure, the reason in words (for the history log).
 std::variant<CabecalhoWav, std::string> leCabecalhoWav(const std::filesystem::path& arquivo);
 
 }  // namespace pelmar

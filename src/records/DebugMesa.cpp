@@ -1,5 +1,6 @@
 #include "records/DebugMesa.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -13,6 +14,8 @@ namespace {
 
 constexpr std::string_view CABECALHO = "DEBUG-PELMAR";
 constexpr std::string_view SEPARADOR = "#===================== ";
+// Twelve points end the match before the next hand is dealt, so a hand starts from at most eleven.
+constexpr int PONTOS_ANTES_DA_MAO = 11;
 
 std::string_view semBrancos(std::string_view s) {
     const auto inicio = s.find_first_not_of(" \t");
@@ -67,14 +70,25 @@ public:
         const auto linha = proxima(erro);
         if (!linha) return std::nullopt;
         const auto valor = converteInteiro(*linha);
-        if (!valor) {
-            erro = "Arquivo \"" + nomeArquivo_ + "\", linha " + std::to_string(posicao_) + ": \"" + *linha +
-                   "\" não é um número.";
-        }
+        if (!valor) erro = onde() + "\"" + *linha + "\" não é um número.";
         return valor;
     }
 
+    // A score read and held to what a hand can start from; the note says when it was not.
+    std::optional<int> pontos(std::string_view nome, std::string& erro, std::vector<std::string>& notas) {
+        const auto valor = inteiro(erro);
+        if (!valor) return std::nullopt;
+        const int usado = std::clamp(*valor, 0, PONTOS_ANTES_DA_MAO);
+        if (usado != *valor)
+            notas.push_back(onde() + std::string(nome) + " " + std::to_string(*valor) + " fora de 0.." +
+                            std::to_string(PONTOS_ANTES_DA_MAO) + "; usado " + std::to_string(usado) + ".");
+        return usado;
+    }
+
 private:
+    // The line last read.
+    std::string onde() const { return "Arquivo \"" + nomeArquivo_ + "\", linha " + std::to_string(posicao_) + ": "; }
+
     const std::vector<std::string>& linhas_;
     std::string nomeArquivo_;
     std::size_t posicao_ = 0;
@@ -153,11 +167,11 @@ ResultadoCargaDebug DebugMesa::CARREGA_DEBUG(const PastaTrabalho& pasta, const B
     }
 
     if (!leitor.proxima(erro)) return falha();
-    const auto pontosCom = leitor.inteiro(erro);
+    const auto pontosCom = leitor.pontos("PONTOS_COM", erro, resultado.notas);
     if (!pontosCom) return falha();
     estado.PONTOS_COM = *pontosCom;
     if (!leitor.proxima(erro)) return falha();
-    const auto pontosJog = leitor.inteiro(erro);
+    const auto pontosJog = leitor.pontos("PONTOS_JOG", erro, resultado.notas);
     if (!pontosJog) return falha();
     estado.PONTOS_JOG = *pontosJog;
     return resultado;

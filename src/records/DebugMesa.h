@@ -28,6 +28,7 @@ struct ResultadoCargaDebug {
     std::optional<std::string> erro;
     bool cartasCarregadas = false;
     std::vector<std::string> nomesDesconhecidos;  // as written in the file; each loaded as card 1
+    std::vector<std::string> notas;               // scores held to what a hand can start from
 };
 
 // Snapshots of a deal to TXT\DEBUG*.TXT, and the load of TXT\DEBUG.TXT to repeat a deal.
@@ -43,8 +44,9 @@ public:
                                            const EstadoJogo& estado);
 
     // Fills MESA_DEBUG (only when the file starts with the DEBUG-PELMAR header) and the two
-    // scores. Stops at the first fault; what was read before it stays. Leaves DEBUG_DISTRIBUICAO
-    // to the caller, who sets it only after a load without error and with the cards.
+    // scores, each held to 0..11 (a hand starts from there) with a note. Stops at the first fault;
+    // what was read before it stays. Leaves DEBUG_DISTRIBUICAO to the caller, who sets it only
+    // after a load without error and with the cards.
     ResultadoCargaDebug CARREGA_DEBUG(const PastaTrabalho& pasta, const Baralho& baralho, EstadoJogo& estado);
 };
 

@@ -22,6 +22,23 @@ static_assert(4 * (CONTADORES.size() + std::tuple_size_v<decltype(Estatisticas::
 
 constexpr std::size_t posicaoDoReservado(std::size_t i) { return 4 * (CONTADORES.size() + i); }
 
+// Counters that play moves up by one, or by a hand's value, and that are added and subtracted in
+// pairs; below a billion, any two of them add up without overflow.
+constexpr int CONTAGEM_MAXIMA = 1000000000;
+struct Contagem {
+    int Estatisticas::*campo;
+    const char* nome;
+};
+constexpr std::array<Contagem, 9> CONTAGENS = {{{&Estatisticas::PARTIDAS, "PARTIDAS"},
+                                                {&Estatisticas::BOIS_PRO, "BOIS_PRO"},
+                                                {&Estatisticas::BOIS_CONTRA, "BOIS_CONTRA"},
+                                                {&Estatisticas::VITORIAS, "VITORIAS"},
+                                                {&Estatisticas::DERROTAS, "DERROTAS"},
+                                                {&Estatisticas::RODADAS_PRO, "RODADAS_PRO"},
+                                                {&Estatisticas::RODADAS_CONTRA, "RODADAS_CONTRA"},
+                                                {&Estatisticas::PONTOS_PRO, "PONTOS_PRO"},
+                                                {&Estatisticas::PONTOS_CONTRA, "PONTOS_CONTRA"}}};
+
 }  // namespace
 
 std::vector<std::uint8_t> bytesDasEstatisticas(const Estatisticas& estatisticas) {
@@ -40,6 +57,16 @@ LeituraEstatisticas estatisticasDosBytes(std::span<const std::uint8_t> bytes) {
         if (presente(4 * i)) e.*CONTADORES[i] = leInteiro32(bytes, 4 * i);
     for (std::size_t i = 0; i < e.reservados.size(); ++i)
         if (presente(posicaoDoReservado(i))) e.reservados[i] = leInteiro32(bytes, posicaoDoReservado(i));
+
+    const Estatisticas padrao;
+    for (const Contagem& c : CONTAGENS) {
+        int& valor = e.*c.campo;
+        if (valor >= 0 && valor <= CONTAGEM_MAXIMA) continue;
+        leitura.notas.push_back(std::string(c.nome) + " " + std::to_string(valor) + " fora de 0.." +
+                                std::to_string(CONTAGEM_MAXIMA) + "; usado o valor inicial " +
+                                std::to_string(padrao.*c.campo) + ".");
+        valor = padrao.*c.campo;
+    }
 
     // Play never leaves these values: past 999 cards the count would never meet its reset at
     // 1000, and past a million an award is always taken back. The running score starts again.

@@ -24,7 +24,8 @@ struct LeituraEstatisticas {
     std::vector<std::string> notas;  // each value that had to be corrected
 };
 
-// The reset values, overwritten by each integer the bytes hold in full. A negative running score
+// The reset values, overwritten by each integer the bytes hold in full. A match, boi, hand or
+// point counter outside 0..1000000000 goes back to its reset value. A negative running score
 // starts again from zero, with its card count; so do a card count outside 0..999 and a running
 // score above a million, which play cannot reach.
 LeituraEstatisticas estatisticasDosBytes(std::span<const std::uint8_t> bytes);

@@ -1,7 +1,6 @@
 #include "records/RegistroPreferencias.h"
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 #include "records/ArquivoBinario.h"
@@ -20,8 +19,8 @@ constexpr std::size_t NOMES = 2350;
 static_assert(PERSONAGENS + 4 * CAMPO_TEXTO == 2333);
 static_assert(NOMES + 4 * CAMPO_NOME == 2474);
 
-constexpr int SEM_MINIMO = std::numeric_limits<int>::min();
-constexpr int SEM_MAXIMO = std::numeric_limits<int>::max();
+// No desktop is this many pixels away; a corner further out is not a place to open the window.
+constexpr int POSICAO_MAXIMA_JANELA = 100000;
 
 std::string indexado(std::string_view nome, int i) { return std::string(nome) + "[" + std::to_string(i) + "]"; }
 
@@ -39,8 +38,8 @@ void percorreCampos(P& p, V& v) {
     v.logico(9, "CEREBRO_USA_REGRAS", p.CEREBRO_USA_REGRAS);
     v.logico(10, "MODO_TRADICIONAL", p.MODO_TRADICIONAL);
     v.logico(11, "BARALHO_LIMPO", p.BARALHO_LIMPO);
-    v.inteiro(13, "JANELA_ESQUERDA", p.JANELA_ESQUERDA, SEM_MINIMO, SEM_MAXIMO);
-    v.inteiro(17, "JANELA_TOPO", p.JANELA_TOPO, SEM_MINIMO, SEM_MAXIMO);
+    v.inteiro(13, "JANELA_ESQUERDA", p.JANELA_ESQUERDA, -POSICAO_MAXIMA_JANELA, POSICAO_MAXIMA_JANELA);
+    v.inteiro(17, "JANELA_TOPO", p.JANELA_TOPO, -POSICAO_MAXIMA_JANELA, POSICAO_MAXIMA_JANELA);
     v.texto(285, MAXIMO_TEXTO, "NOME_MESA", p.NOME_MESA);
     v.texto(541, MAXIMO_TEXTO, "NOME_VERSO", p.NOME_VERSO);
     v.texto(797, MAXIMO_TEXTO, "NOME_BARALHO", p.NOME_BARALHO);
@@ -68,13 +67,16 @@ public:
         if (presente(pos, 1)) campo = bytes_[pos] != 0;
     }
 
+    // A number out of its range leaves the field at its default, which it holds until read.
     void inteiro(std::size_t pos, std::string_view nome, int& campo, int minimo, int maximo) {
         if (!presente(pos, 4)) return;
         const int lido = leInteiro32(bytes_, pos);
-        campo = std::clamp(lido, minimo, maximo);
-        if (campo != lido)
-            notas_.push_back(std::string(nome) + " " + std::to_string(lido) + " fora de " + std::to_string(minimo) +
-                             ".." + std::to_string(maximo) + "; usado " + std::to_string(campo) + ".");
+        if (lido >= minimo && lido <= maximo) {
+            campo = lido;
+            return;
+        }
+        notas_.push_back(std::string(nome) + " " + std::to_string(lido) + " fora de " + std::to_string(minimo) +
+                         ".." + std::to_string(maximo) + "; usado o padrão " + std::to_string(campo) + ".");
     }
 
     void texto(std::size_t pos, std::size_t maximo, std::string_view nome, std::string& campo) {

@@ -25,8 +25,8 @@ struct LeituraPreferencias {
 };
 
 // The defaults, overwritten by each field the bytes hold in full. Every value is brought into
-// what the game can use: the animation and difficulty numbers into their ranges, names into
-// their fields, and one deck mode only.
+// what the game can use: a number outside its range (animation timings, difficulty, the window's
+// corner) keeps its default, names are cut to their fields, and one deck mode only.
 LeituraPreferencias preferenciasDosBytes(std::span<const std::uint8_t> bytes);
 
 // The start-up load: the defaults, then the file over them (see carregaRegistro for a missing,

@@ -178,6 +178,24 @@ TEST(TocadorSons, SoPcmDe16Bits) {
     EXPECT_EQ(anotador.notas.size(), 3u);
 }
 
+// A sound is waited out by its length; a rate no recording uses would stretch a few bytes into
+// hours, so such a file stays silent and is noted like any broken sound.
+TEST(TocadorSons, TaxaAbsurdaNaoPrendeAMesa) {
+    PastaTemporaria tmp;
+    escreve(tmp.raiz() / "WAV" / "UM_HERTZ.WAV", wav(1, 1, 1, 16, 20000));
+    escreve(tmp.raiz() / "WAV" / "QUASE.WAV", wav(1, 1, 999, 16, 1998));
+    escreve(tmp.raiz() / "WAV" / "LIMITE.WAV", wav(1, 1, 1000, 16, 2000));
+    PastaTrabalho pasta(tmp.raiz());
+    Anotador anotador;
+    TocadorSons tocador(pasta, anotador.callback(), TocadorSons::LIMITE_PADRAO, comDispositivo());
+    EXPECT_EQ(tocador.duracaoMs("UM_HERTZ"), 0);
+    EXPECT_EQ(tocador.duracaoMs("QUASE"), 0);
+    EXPECT_EQ(tocador.duracaoMs("LIMITE"), 1000);
+    ASSERT_EQ(anotador.notas.size(), 2u);
+    EXPECT_NE(anotador.notas[0].find("UM_HERTZ"), std::string::npos) << anotador.notas[0];
+    EXPECT_NE(anotador.notas[0].find("taxa de 1 Hz"), std::string::npos) << anotador.notas[0];
+}
+
 TEST(CabecalhoWav, PulaBlocosDesconhecidosECortaDadosAoArquivo) {
     PastaTemporaria tmp;
     // An odd-sized "LIST" chunk before the format: the pad byte must be skipped too.

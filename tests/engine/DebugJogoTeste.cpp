@@ -37,6 +37,30 @@ TEST_F(DebugJogoTeste, SnapshotGravadoECarregadoRepeteAMaoEOPlacar) {
                       linhas[static_cast<std::size_t>(4 * p + s - 1)]);
 }
 
+// Scores no hand can start from are held to 0..11: the hand the load aborts is settled on them
+// without overflowing, the loaded scores stand as an iron hand, and the log names what changed.
+TEST_F(DebugJogoTeste, PlacarImpossivelNoSnapshotFicaEntreZeroEOnze) {
+    jogaMao();
+    auto linhas = *leLinhasTexto(pasta / "TXT" / "DEBUG_1.TXT");
+    linhas[20] = "2147483647";  // PONTOS COMPUTADOR
+    linhas[22] = "2147483647";  // PONTOS JOGADOR
+    ASSERT_FALSE(gravaLinhasTexto(pasta / "TXT" / "DEBUG.TXT", linhas).has_value());
+
+    roteiro(1, {Lance(1, false, false, [](Jogo& j) { j.carregaDebug(); })});
+    primeiroAJogar(1);
+    jogaMao();
+    EXPECT_TRUE(jogo->debug.DEBUG_DISTRIBUICAO);
+    EXPECT_EQ(jogo->estado.PONTOS_COM, 11);
+    EXPECT_EQ(jogo->estado.PONTOS_JOG, 11);
+    EXPECT_TRUE(logContem("PONTOS_COM 2147483647 fora de 0..11; usado 11."));
+    EXPECT_TRUE(logContem("PONTOS_JOG 2147483647 fora de 0..11; usado 11."));
+
+    jogaMao();
+    EXPECT_EQ(ganchos.partidas.size(), 1u);
+    EXPECT_EQ(jogo->estado.PONTOS_COM, 0);
+    EXPECT_EQ(jogo->estado.PONTOS_JOG, 0);
+}
+
 TEST_F(DebugJogoTeste, CargaIncompletaNaoPassaADistribuirEAvisa) {
     ASSERT_FALSE(gravaLinhasTexto(pasta / "TXT" / "DEBUG.TXT", {"DEBUG-PELMAR", "#== VIRA", "(K) Rei de PAUS"})
                      .has_value());

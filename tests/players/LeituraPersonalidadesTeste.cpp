@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -138,6 +139,57 @@ TEST(LeituraPersonalidades, SinaisENumerosAceitos) {
     EXPECT_EQ(leitura.linhas[0].CHANCE_SINAL[1], 7);
     EXPECT_EQ(leitura.linhas[0].CHANCE_SINAL[2], -2);
     EXPECT_EQ(leitura.linhas[0].CHANCE_SINAL[3], 0);
+}
+
+// A number no play can use is held to the nearest bound, keeping its sense (slow stays slow,
+// never stays never); the row stays and the note says where and what.
+TEST(LeituraPersonalidades, NumerosAlemDoQueOJogoUsaFicamNoLimiteENotados) {
+    using Campo = std::function<int(const LinhaPersonalidade&)>;
+    struct Caso {
+        int coluna;
+        std::string texto;
+        Campo campo;
+        int esperado;
+        std::string nota;  // what the note names; empty when none is due
+    };
+    const Campo minimo = [](const LinhaPersonalidade& p) { return p.TEMPO_MINIMO; };
+    const Campo extra = [](const LinhaPersonalidade& p) { return p.TEMPO_EXTRA; };
+    const Campo sinal1 = [](const LinhaPersonalidade& p) { return p.CHANCE_SINAL[1]; };
+    const Campo falso = [](const LinhaPersonalidade& p) { return p.CHANCE_SINAL_FALSO; };
+    const Campo gesto = [](const LinhaPersonalidade& p) { return p.CHANCE_GESTO; };
+    const Campo fala = [](const LinhaPersonalidade& p) { return p.CHANCE_FALA; };
+    const Campo roubar1 = [](const LinhaPersonalidade& p) { return p.SITUACOES[1].ROUBAR; };
+    const Campo maior21 = [](const LinhaPersonalidade& p) { return p.SITUACOES[21].SAIRAM_MAIOR; };
+    const std::vector<Caso> casos = {
+        {8, "2147483647", minimo, 10000, "coluna 8 (tempo mínimo) 2147483647"},
+        {8, "10001", minimo, 10000, "coluna 8 (tempo mínimo) 10001"},
+        {8, "-50", minimo, 0, "coluna 8 (tempo mínimo) -50"},
+        {8, "10000", minimo, 10000, ""},
+        {8, "0", minimo, 0, ""},
+        {9, "100000000", extra, 10000, "coluna 9 (tempo extra) 100000000"},
+        {9, "-1", extra, 0, "coluna 9 (tempo extra) -1"},
+        {3, "2147483647", sinal1, 1000000, "coluna 3 (sinal na rodada 1) 2147483647"},
+        {6, "-2147483648", falso, -1000000, "coluna 6 (sinal falso) -2147483648"},
+        {7, "-2", gesto, -2, ""},
+        {10, "1000000", fala, 1000000, ""},
+        {10, "-1000000", fala, -1000000, ""},
+        {24, "2147483647", roubar1, 1000000, "coluna 24 (situação 1, ROUBAR) 2147483647"},
+        {226, "1000001", maior21, 1000000, "coluna 226 (situação 21, SAIRAM_MAIOR) 1000001"},
+    };
+    for (const Caso& c : casos) {
+        const auto leitura = leTabelaPersonalidades({linhaTabela("C", "P", {{c.coluna, c.texto}})}, "dir/P.csv");
+        ASSERT_EQ(leitura.linhas.size(), 1u) << c.coluna << " = " << c.texto;
+        EXPECT_EQ(c.campo(leitura.linhas[0]), c.esperado) << c.coluna << " = " << c.texto;
+        if (c.nota.empty()) {
+            EXPECT_TRUE(leitura.notas.empty()) << c.coluna << " = " << c.texto;
+            continue;
+        }
+        ASSERT_EQ(leitura.notas.size(), 1u) << c.coluna << " = " << c.texto;
+        const std::string& nota = leitura.notas[0];
+        EXPECT_TRUE(nota.starts_with("dir/P.csv, linha 1: ")) << nota;
+        EXPECT_TRUE(contem(nota, c.nota)) << nota;
+        EXPECT_TRUE(contem(nota, "usado " + std::to_string(c.esperado))) << nota;
+    }
 }
 
 TEST(LeituraPersonalidades, CamposAMaisSaoIgnoradosComAviso) {

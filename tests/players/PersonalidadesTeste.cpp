@@ -249,6 +249,24 @@ TEST_F(SorteioPersonalidades, TempoExtraZeroDaSoOMinimo) {
     EXPECT_EQ(personalidades->tempoDePensarMs(2), 0);
 }
 
+// Think times of hours (or past the largest int) in the file still give a pause of seconds, and
+// the log says which values were held back.
+TEST_F(SorteioPersonalidades, TempoDePensarEnormeNaTabelaFicaEmSegundos) {
+    gravaBytes(pasta / "PERSONALIDADES.csv",
+               linhaTabela("A", "B", {{8, "2147483647"}, {9, "2147483647"}}) + "\r\n" +
+                   linhaTabela("C", "D", {{8, "100000000"}, {9, "1"}}));
+    personalidades->CARREGA_PERSONALIDADES();
+    for (int i = 0; i < 200; ++i) {
+        const int t = personalidades->tempoDePensarMs(1);
+        ASSERT_GE(t, TEMPO_MAXIMO_MS);
+        ASSERT_LT(t, 2 * TEMPO_MAXIMO_MS);
+    }
+    EXPECT_EQ(personalidades->tempoDePensarMs(2), TEMPO_MAXIMO_MS);
+    ASSERT_EQ(historico.linhas().size(), 3u);
+    EXPECT_NE(historico.linhas()[0].find("linha 1: coluna 8 (tempo mínimo) 2147483647"), std::string::npos);
+    EXPECT_NE(historico.linhas()[2].find("linha 2: coluna 8 (tempo mínimo) 100000000"), std::string::npos);
+}
+
 TEST_F(SorteioPersonalidades, NotasVaoAoHistoricoUmaVezEnquantoOArquivoNaoMuda) {
     const std::string curta = "OK;CURTA;X\r\n";
     const std::string boas = linhaTabela("A", "B") + "\r\n" + linhaTabela("C", "D") + "\r\n";

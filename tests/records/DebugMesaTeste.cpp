@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -173,7 +172,7 @@ TEST_F(DebugEmDisco, SemCabecalhoSoCarregaOsPontos) {
     EXPECT_EQ(resultado.erro, std::nullopt);
     EXPECT_FALSE(resultado.cartasCarregadas);
     EXPECT_EQ(estado.PONTOS_COM, 4);
-    EXPECT_EQ(estado.PONTOS_JOG, -2);
+    EXPECT_EQ(estado.PONTOS_JOG, 0);  // no hand starts below zero
     EXPECT_EQ(debug.MESA_DEBUG.vira, 33);
 }
 
@@ -273,24 +272,43 @@ TEST_F(DebugEmDisco, CartasLidasAntesDeUmaFalhaFicam) {
     EXPECT_EQ(debug.MESA_DEBUG.cartas[2][2], 0);
 }
 
+// Any decimal integer reads; a score no hand can start from (12 ends the match first) is held
+// to 0..11 and noted, so a later hand never adds to a score past the end of the match.
 TEST_F(DebugEmDisco, NumerosAceitosNosPontos) {
     struct Caso {
         std::string texto;
         int valor;
+        bool nota;
     };
-    const std::vector<Caso> casos = {{"0", 0},
-                                     {"12", 12},
-                                     {" \t7\t ", 7},
-                                     {"+3", 3},
-                                     {"-4", -4},
-                                     {"007", 7},
-                                     {"2147483647", std::numeric_limits<int>::max()},
-                                     {"-2147483648", std::numeric_limits<int>::min()}};
+    const std::vector<Caso> casos = {{"0", 0, false},
+                                     {"11", 11, false},
+                                     {" \t7\t ", 7, false},
+                                     {"+3", 3, false},
+                                     {"007", 7, false},
+                                     {"12", 11, true},
+                                     {"-4", 0, true},
+                                     {"-1", 0, true},
+                                     {"2147483647", 11, true},
+                                     {"-2147483648", 0, true}};
     for (const auto& c : casos) {
-        escreveDebug({"x", "x", c.texto, "x", "1"});
-        const auto resultado = debug.CARREGA_DEBUG(*trabalho, baralho, estado);
-        EXPECT_EQ(resultado.erro, std::nullopt) << c.texto;
-        EXPECT_EQ(estado.PONTOS_COM, c.valor) << c.texto;
+        for (const bool computador : {true, false}) {
+            const std::string nome = computador ? "PONTOS_COM" : "PONTOS_JOG";
+            escreveDebug({"x", "x", computador ? c.texto : "1", "x", computador ? "1" : c.texto});
+            const auto resultado = debug.CARREGA_DEBUG(*trabalho, baralho, estado);
+            EXPECT_EQ(resultado.erro, std::nullopt) << c.texto;
+            EXPECT_EQ(computador ? estado.PONTOS_COM : estado.PONTOS_JOG, c.valor) << nome << " " << c.texto;
+            EXPECT_EQ(computador ? estado.PONTOS_JOG : estado.PONTOS_COM, 1) << nome << " " << c.texto;
+            if (!c.nota) {
+                EXPECT_TRUE(resultado.notas.empty()) << nome << " " << c.texto;
+                continue;
+            }
+            ASSERT_EQ(resultado.notas.size(), 1u) << nome << " " << c.texto;
+            const std::string& nota = resultado.notas[0];
+            EXPECT_NE(nota.find("DEBUG.TXT"), std::string::npos) << nota;
+            EXPECT_TRUE(citaALinha(nota, computador ? 3 : 5)) << nota;
+            EXPECT_NE(nota.find(nome), std::string::npos) << nota;
+            EXPECT_NE(nota.find("usado " + std::to_string(c.valor)), std::string::npos) << nota;
+        }
     }
 }
 

@@ -99,6 +99,60 @@ TEST_F(RegistroEstatisticas, PontuacaoParcialForaDoQueOJogoAlcancaRecomecaDoZero
     }
 }
 
+// A counter no play reaches goes back to its reset value with a note; the others are untouched.
+TEST_F(RegistroEstatisticas, ContadoresForaDaFaixaVoltamAoValorInicialENotados) {
+    const std::vector<std::pair<std::size_t, const char*>> contadores = {
+        {0, "PARTIDAS"},     {4, "BOIS_PRO"},        {8, "BOIS_CONTRA"},  {12, "VITORIAS"},     {16, "DERROTAS"},
+        {24, "RODADAS_PRO"}, {28, "RODADAS_CONTRA"}, {32, "PONTOS_PRO"},  {36, "PONTOS_CONTRA"}};
+    struct Caso {
+        std::int32_t gravado, lido;
+        bool nota;
+    };
+    const std::vector<Caso> casos = {{INT32_MAX, 0, true},         {INT32_MIN, 0, true}, {-1, 0, true},
+                                     {1000000001, 0, true},        {0, 0, false},        {1000000000, 1000000000, false},
+                                     {123456, 123456, false}};
+    for (const auto& [pos, nome] : contadores) {
+        for (const Caso& c : casos) {
+            std::string bytes = registroNumerado();
+            const auto v = static_cast<std::uint32_t>(c.gravado);
+            for (std::size_t i = 0; i < 4; ++i) bytes[pos + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+            gravaBytes(arquivo(), bytes);
+            Estatisticas e;
+            const std::vector<std::string> notas = carrega(e);
+            const std::vector<std::uint8_t> registro = bytesDasEstatisticas(e);
+            const std::string bytesLidos(registro.begin(), registro.end());
+            EXPECT_EQ(inteiroEm(bytesLidos, pos), c.lido) << nome << " = " << c.gravado;
+            for (std::size_t outro = 0; outro < 104; outro += 4) {
+                if (outro == pos) continue;
+                EXPECT_EQ(inteiroEm(bytesLidos, outro), inteiroEm(bytes, outro)) << nome << " " << outro;
+            }
+            if (!c.nota) {
+                EXPECT_TRUE(notas.empty()) << nome << " = " << c.gravado;
+                continue;
+            }
+            ASSERT_EQ(notas.size(), 1u) << nome << " = " << c.gravado;
+            for (const std::string& trecho : {std::string(ARQUIVO), std::string(nome), std::to_string(c.gravado)})
+                EXPECT_NE(notas[0].find(trecho), std::string::npos) << notas[0];
+        }
+    }
+}
+
+// Totals the game only shows, and the record, cannot overflow anything: they read as stored.
+TEST_F(RegistroEstatisticas, TotaisERecordeSaoLidosComoGravados) {
+    for (const std::int32_t extremo : {INT32_MAX, INT32_MIN}) {
+        Estatisticas gravada;
+        gravada.RODADAS = extremo;
+        gravada.PONTUACAO_TOTAL = extremo;
+        gravada.RECORDE = extremo;
+        ASSERT_FALSE(SALVA_ESTATISTICAS(gravada, PastaTrabalho(pasta)));
+        Estatisticas e;
+        EXPECT_TRUE(carrega(e).empty()) << extremo;
+        EXPECT_EQ(e.RODADAS, extremo);
+        EXPECT_EQ(e.PONTUACAO_TOTAL, extremo);
+        EXPECT_EQ(e.RECORDE, extremo);
+    }
+}
+
 TEST_F(RegistroEstatisticas, ArquivoCurtoLeOsInteirosCompletos) {
     const std::string cheio = registroNumerado();
     struct Caso {

@@ -184,7 +184,8 @@ TEST_F(RegistroPreferencias, OJogadorUmNuncaComecaJogandoSozinho) {
     EXPECT_FALSE(lida.J1_JOGA_SOZINHO);
 }
 
-TEST_F(RegistroPreferencias, NumerosForaDaFaixaSaoTrazidosParaDentroENotados) {
+// A number the game cannot use keeps its default; the bounds themselves are read as stored.
+TEST_F(RegistroPreferencias, NumerosForaDaFaixaFicamComOPadraoENotados) {
     struct Caso {
         std::size_t pos;
         std::int32_t gravado;
@@ -196,14 +197,24 @@ TEST_F(RegistroPreferencias, NumerosForaDaFaixaSaoTrazidosParaDentroENotados) {
     auto tempo = [](const Preferencias& p) { return p.TEMPO; };
     auto desaparecer = [](const Preferencias& p) { return p.DESAPARECER; };
     auto dificuldade = [](const Preferencias& p) { return p.DIFICULDADE; };
+    auto esquerda = [](const Preferencias& p) { return p.JANELA_ESQUERDA; };
+    auto topo = [](const Preferencias& p) { return p.JANELA_TOPO; };
     const std::vector<Caso> casos = {
-        {2333, 0, passos, 1, "PASSOS"},          {2333, 21, passos, 20, "PASSOS"},
-        {2333, INT_MIN, passos, 1, "PASSOS"},    {2333, 1, passos, 1, ""},
-        {2337, -1, tempo, 0, "TEMPO"},           {2337, 21, tempo, 20, "TEMPO"},
-        {2337, 20, tempo, 20, ""},               {2341, -30, desaparecer, 0, "DESAPARECER"},
-        {2341, 201, desaparecer, 200, "DESAPARECER"}, {2341, 0, desaparecer, 0, ""},
-        {2345, -1, dificuldade, 0, "DIFICULDADE"}, {2345, 11, dificuldade, 10, "DIFICULDADE"},
-        {2345, INT_MAX, dificuldade, 10, "DIFICULDADE"}, {2345, 10, dificuldade, 10, ""},
+        {2333, 0, passos, 5, "PASSOS"},          {2333, 21, passos, 5, "PASSOS"},
+        {2333, INT_MIN, passos, 5, "PASSOS"},    {2333, 1, passos, 1, ""},
+        {2333, 20, passos, 20, ""},
+        {2337, -1, tempo, 5, "TEMPO"},           {2337, 21, tempo, 5, "TEMPO"},
+        {2337, 20, tempo, 20, ""},               {2337, 0, tempo, 0, ""},
+        {2341, -30, desaparecer, 20, "DESAPARECER"}, {2341, 201, desaparecer, 20, "DESAPARECER"},
+        {2341, 0, desaparecer, 0, ""},           {2341, 200, desaparecer, 200, ""},
+        {2345, -1, dificuldade, 5, "DIFICULDADE"}, {2345, 11, dificuldade, 5, "DIFICULDADE"},
+        {2345, INT_MAX, dificuldade, 5, "DIFICULDADE"}, {2345, 10, dificuldade, 10, ""},
+        {2345, 0, dificuldade, 0, ""},
+        {13, INT_MAX, esquerda, 0, "JANELA_ESQUERDA"}, {13, 100001, esquerda, 0, "JANELA_ESQUERDA"},
+        {13, -100001, esquerda, 0, "JANELA_ESQUERDA"}, {13, 100000, esquerda, 100000, ""},
+        {13, -100000, esquerda, -100000, ""},
+        {17, INT_MIN, topo, 0, "JANELA_TOPO"},   {17, 2147483600, topo, 0, "JANELA_TOPO"},
+        {17, -1200, topo, -1200, ""},
     };
     for (const Caso& c : casos) {
         std::string bytes = registroPadrao();
@@ -216,8 +227,10 @@ TEST_F(RegistroPreferencias, NumerosForaDaFaixaSaoTrazidosParaDentroENotados) {
             EXPECT_TRUE(notas.empty()) << c.pos << " = " << c.gravado;
         } else {
             ASSERT_EQ(notas.size(), 1u) << c.pos << " = " << c.gravado;
+            EXPECT_NE(notas[0].find(ARQUIVO), std::string::npos) << notas[0];
             EXPECT_NE(notas[0].find(c.nome), std::string::npos) << notas[0];
             EXPECT_NE(notas[0].find(std::to_string(c.gravado)), std::string::npos) << notas[0];
+            EXPECT_NE(notas[0].find("padrão " + std::to_string(c.esperado)), std::string::npos) << notas[0];
         }
     }
 }
