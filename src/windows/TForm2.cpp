@@ -55,7 +55,6 @@ TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), 
     desenho_ = new QTimer(this);
     desenho_->setInterval(INTERVALO_DESENHO_MS);
     connect(desenho_, &QTimer::timeout, this, [this] { tique(); });
-    desenho_->start();
     resize(LARGURA_DA_MESA, ALTURA_DA_MESA);
 }
 
@@ -131,6 +130,8 @@ void TForm2::INICIA_JANELA() {
         protege([this] { NOVO_JOGO(); });
     });
     jogo_.plataforma.ativaTimer(INICIO_JOGO, true);
+    // Drawn from here on: before, the working folder may not hold the pictures yet.
+    desenho_->start();
     redesenha();
 }
 

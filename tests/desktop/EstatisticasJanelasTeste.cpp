@@ -264,11 +264,11 @@ TEST_F(EstatisticasJanelasTeste, ChecarAparecePeloRotuloNomeEConfereOTextoRecebi
 
     const QString anterior = textoDe(janela, "STR_VALIDACAO");
     for (const char* invalido : {"50x1", "", "99999999999", "5.001"}) {
-        mensagens.clear();
         filho<QLineEdit>(janela, "STR_RECORDE")->setText(invalido);
         checar->click();
-        ASSERT_EQ(mensagens.size(), 1u) << invalido;
-        EXPECT_EQ(mensagens[0], "Pelmar: '" + std::string(invalido) + "' não é um valor inteiro válido");
+        const std::vector<std::string> caixas = tomaMensagens();
+        ASSERT_EQ(caixas.size(), 1u) << invalido;
+        EXPECT_EQ(caixas[0], "Pelmar: '" + std::string(invalido) + "' não é um valor inteiro válido");
         EXPECT_EQ(textoDe(janela, "STR_VALIDACAO"), anterior) << invalido;
     }
 }

@@ -342,7 +342,7 @@ TEST_F(JanelaMesaTeste, RetratoSegueOPersonagemDoAssento) {
     jogo().prefs.PERSONAGEM[2] = "NAO-EXISTE";
     janela().redesenha();
     janela().redesenha();
-    EXPECT_EQ(mensagens, std::vector<std::string>{": Arquivo de IMG Jogadores não encontrado"});
+    EXPECT_EQ(tomaMensagens(), std::vector<std::string>{": Arquivo de IMG Jogadores não encontrado"});
     EXPECT_EQ(retrato->grab().toImage(), depois);
 }
 
@@ -404,7 +404,7 @@ TEST_F(JanelaMesaTeste, TesteDeSomDizSeOArquivoExiste) {
     janela().acao("TESTE_SOM")->trigger();
     std::filesystem::remove(pasta / "WAV" / "TESTE.WAV");
     janela().acao("TESTE_SOM")->trigger();
-    EXPECT_EQ(mensagens, (std::vector<std::string>{
+    EXPECT_EQ(tomaMensagens(), (std::vector<std::string>{
                              ": Teve ter saido algum som, arquivo de som \"TESTE.WAV\" encontrado !",
                              ": Arquivo de som \"TESTE.WAV\" não encontrado, Verifique se os arquivos WAV estão no "
                              "diretório do PELMAR"}));

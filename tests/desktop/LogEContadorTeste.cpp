@@ -246,7 +246,7 @@ TEST_F(LogEContadorTeste, SalvarErrorGravaOHistoricoEmArquivoProprio) {
     std::filesystem::remove(erro);
     std::filesystem::create_directories(erro / "ocupado");
     item("SALVAR_ERROR")->trigger();
-    EXPECT_EQ(mensagens.size(), 1u);
+    EXPECT_EQ(tomaMensagens().size(), 1u);
     EXPECT_TRUE(jogo().historico.linhas().front().ends_with("| TERCEIRA"));
 }
 
@@ -292,10 +292,9 @@ TEST_F(LogEContadorTeste, VerHistoricoMostraAJanelaSemPrenderAMesa) {
 TEST_F(LogEContadorTeste, DebugTxtGravadoECarregadoPelosComandos) {
     // Without the TXT folder the snapshot cannot be written: reported, the game goes on.
     item("GRAVAR_DEBUG")->trigger();
-    ASSERT_EQ(mensagens.size(), 1u);
+    ASSERT_EQ(tomaMensagens().size(), 1u);
 
     std::filesystem::create_directories(pasta / "TXT");
-    mensagens.clear();
     for (int j = 1; j <= 4; ++j)
         for (int s = 1; s <= 3; ++s) jogo().estado.JOGADORES[j].CARTAS[s].CARTA = (j - 1) * 3 + s;
     jogo().estado.VIRA = 40;
@@ -320,17 +319,19 @@ TEST_F(LogEContadorTeste, DebugTxtGravadoECarregadoPelosComandos) {
 
 TEST_F(LogEContadorTeste, QuantidadeDeRegrasNomeiaOArquivoRealDaPasta) {
     comandos->quantidadeRegras();
-    ASSERT_EQ(mensagens.size(), 1u);
-    EXPECT_NE(mensagens[0].find("Total: 0\n"), std::string::npos) << mensagens[0];
+    const std::vector<std::string> vazio = tomaMensagens();
+    ASSERT_EQ(vazio.size(), 1u);
+    EXPECT_NE(vazio[0].find("Total: 0\n"), std::string::npos) << vazio[0];
 
     // Written in another letter case, as a user copying files might.
     gravaBytes(pasta / "P-BRAIN.TXT", std::string("#, fixas\r\n") + REGRA_A + "\r\n" + REGRA_B + "\r\n");
     gravaBytes(pasta / "p-neuron.txt", std::string(REGRA_B) + "\r\n");
     comandos->lerRegras();
-    mensagens.clear();
+    ASSERT_TRUE(tomaMensagens().empty());
     comandos->quantidadeRegras();
-    ASSERT_EQ(mensagens.size(), 1u);
-    const std::string& texto = mensagens[0];
+    const std::vector<std::string> contadas = tomaMensagens();
+    ASSERT_EQ(contadas.size(), 1u);
+    const std::string& texto = contadas[0];
     for (const std::string& parte :
          {std::string("I.A. - Inteligência Artificial\n"), std::string("Limite : 300000\n"), std::string("Fixas: 2\n"),
           std::string("Aprendidas: 1\n"), std::string("Total: 3\n"),
