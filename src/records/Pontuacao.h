@@ -38,6 +38,8 @@ public:
     void LIMPA_ESTATISTICAS();
     // A failure is written to the history log; play goes on.
     void SALVA_ESTATISTICAS();
+    // A show leaves the stored statistics as they were: the counters change on screen only.
+    bool naoGrava = false;
 
     // The counter updates and awards of each result.
     void maoGanha(int lado, int valorDaMao);

@@ -284,7 +284,7 @@ void TForm2::semJogadores(const std::function<void()>& operacao) {
 }
 
 void TForm2::juntaRegras() {
-    if (!jogo_.prefs.CEREBRO_APRENDE_REGRAS) return;
+    if (!jogo_.prefs.CEREBRO_APRENDE_REGRAS || jogo_.demonstracao()) return;
     semJogadores([this] {
         jogo_.ia.aprendizado.COMPILA_CEREBRO();
         // The join leaves only the learned rules in the table: the playing brain comes back at once.
@@ -293,9 +293,12 @@ void TForm2::juntaRegras() {
 }
 
 void TForm2::sairSalvando() {
-    const bool juntar = perguntaJuntar ? perguntaJuntar()
-                                       : QMessageBox::question(this, "I.A.", "Você deseja juntar as regras aprendidas?",
-                                                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    // A show learned nothing, so it has nothing to join; the saves below leave its files alone.
+    const bool juntar =
+        !jogo_.demonstracao() &&
+        (perguntaJuntar ? perguntaJuntar()
+                        : QMessageBox::question(this, "I.A.", "Você deseja juntar as regras aprendidas?",
+                                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes);
     if (juntar && jogo_.prefs.CEREBRO_APRENDE_REGRAS) semJogadores([this] { jogo_.ia.aprendizado.COMPILA_CEREBRO(); });
     jogo_.pontuacao.SALVA_ESTATISTICAS();
     if (auto erro = jogo_.historico.SALVA_HISTORICO(jogo_.pasta)) jogo_.log(0, *erro);
