@@ -136,6 +136,18 @@ void TForm2::INICIA_JANELA() {
 }
 
 void TForm2::NOVO_JOGO() {
+    // A game asked for by hand spends the start that was waiting on its timer.
+    jogo_.plataforma.ativaTimer(INICIO_JOGO, false);
+    if (partidasNaPilha_ > 0) {
+        // The match loop is still on the stack under this event. Stopped, it is unwinding: the
+        // new game starts once it has let go. Running, it is the game asked for.
+        if (jogo_.estado.PARAR) {
+            novoJogoPedido_ = true;
+            novaPartida_->setEnabled(false);
+        }
+        return;
+    }
+    novoJogoPedido_ = false;
     novaPartida_->setEnabled(false);
     pararJogo_->setEnabled(true);
     ++partidasNaPilha_;
@@ -143,14 +155,28 @@ void TForm2::NOVO_JOGO() {
         jogo_.turnos.NOVO_JOGO();
     } catch (...) {
         --partidasNaPilha_;
+        jogo_.estado.PARAR = true;
+        novoJogoPedido_ = false;
         novaPartida_->setEnabled(true);
+        pararJogo_->setEnabled(false);
         throw;
     }
     --partidasNaPilha_;
     novaPartida_->setEnabled(true);
+    pararJogo_->setEnabled(false);
     redesenha();
     // A close asked for while the match loop ran happens now that it has let go.
-    if (fecharAoDesenrolar_ && partidasNaPilha_ == 0) close();
+    if (fecharAoDesenrolar_) {
+        close();
+        return;
+    }
+    if (novoJogoPedido_) {
+        novaPartida_->setEnabled(false);
+        // Started from the event loop, once nothing of the stopped game is left on the stack.
+        QTimer::singleShot(0, this, [this] {
+            if (novoJogoPedido_) protege([this] { NOVO_JOGO(); });
+        });
+    }
 }
 
 void TForm2::PARAR_JOGO() {
@@ -331,6 +357,7 @@ void TForm2::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
+    novoJogoPedido_ = false;
     desenho_->stop();
     pontos_->close();
     piadas_->hide();

@@ -152,6 +152,7 @@ private:
     int INICIO_JOGO = -1;
     int partidasNaPilha_ = 0;
     bool fecharAoDesenrolar_ = false;
+    bool novoJogoPedido_ = false;  // asked for while a stopped match loop was still unwinding
     bool estatisticasSalvas_ = false;
     std::array<std::string, 5> personagensCarregados_;
 };
