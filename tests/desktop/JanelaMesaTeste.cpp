@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -624,6 +626,62 @@ TEST_F(JanelaMesaTeste, FalhaNoLacoAvisaEONovoJogoComecaDepois) {
         paraPeloMenu();
     });
     EXPECT_TRUE(jogou) << "F2 não começou um jogo depois da falha";
+}
+
+// After every draw, at a new game or by "Trocar Jogadores", each seat's name label, portrait and
+// voice belong to one row of the personality table.
+TEST_F(JanelaMesaTeste, NomeRostoEVozDeCadaAssentoVemDaMesmaLinha) {
+    const Personalidades& tabela = jogo().personalidades;
+    ASSERT_GE(tabela.NR_PERSONALIDADES, 5);
+    std::map<std::string, std::string> personagemDaChave;
+    std::set<std::string> personagens;
+    for (int i = 1; i <= tabela.NR_PERSONALIDADES; ++i) {
+        personagemDaChave[tabela.PERSONALIDADE[i].CHAVE] = tabela.PERSONALIDADE[i].PERSONAGEM;
+        personagens.insert(tabela.PERSONALIDADE[i].PERSONAGEM);
+    }
+    const auto retrato = [&](int assento) {
+        janela().redesenha();
+        return controle("IMG_JOGADOR_" + std::to_string(assento))->grab().toImage();
+    };
+    // How each seat's portrait looks with each character, to tell which one it shows.
+    std::map<std::pair<int, std::string>, QImage> aparencia;
+    const auto personagensAntes = jogo().prefs.PERSONAGEM;
+    for (int p = 1; p <= 4; ++p) {
+        for (const std::string& personagem : personagens) {
+            jogo().prefs.PERSONAGEM[p] = personagem;
+            const QImage imagem = retrato(p);
+            for (const auto& [lugar, outra] : aparencia) {
+                if (lugar.first != p) continue;
+                ASSERT_NE(outra, imagem) << personagem << " e " << lugar.second;
+            }
+            aparencia[{p, personagem}] = imagem;
+        }
+        jogo().prefs.PERSONAGEM[p] = personagensAntes[p];
+    }
+    retrato(1);
+    const auto confere = [&] {
+        for (int p = 1; p <= 4; ++p) {
+            SCOPED_TRACE("assento " + std::to_string(p));
+            const std::string chave = controle("NOME_JOG_" + std::to_string(p))->texto().toStdString();
+            ASSERT_TRUE(personagemDaChave.count(chave)) << "o rótulo mostra " << chave;
+            const std::string& personagem = personagemDaChave[chave];
+            EXPECT_EQ(jogo().prefs.PERSONAGEM[p], personagem) << "a voz é de outro personagem";
+            const QImage visto = retrato(p);
+            std::string mostrado = "nenhum";
+            for (const auto& [lugar, imagem] : aparencia)
+                if (lugar.first == p && imagem == visto) mostrado = lugar.second;
+            EXPECT_EQ(mostrado, personagem) << "o rótulo diz " << chave;
+        }
+    };
+    joga([&] {
+        if (!estado().JOGADORES[1].PODE_JOGAR) return;
+        confere();
+        paraPeloMenu();
+    });
+    for (int troca = 0; troca < 8; ++troca) {
+        janela().acao("TROCAR_JOGADORES")->trigger();
+        confere();
+    }
 }
 
 }  // namespace
