@@ -139,9 +139,9 @@ void TForm2::NOVO_JOGO() {
     // A game asked for by hand spends the start that was waiting on its timer.
     jogo_.plataforma.ativaTimer(INICIO_JOGO, false);
     if (partidasNaPilha_ > 0) {
-        // The match loop is still on the stack under this event. Stopped, it is unwinding: the
-        // new game starts once it has let go. Running, it is the game asked for.
-        if (jogo_.estado.PARAR) {
+        // The match loop is still on the stack under this event. Stopped, or being stopped, it
+        // is unwinding: the new game starts once it has let go. Running, it is the game asked for.
+        if (jogo_.estado.PARAR || parando_) {
             novoJogoPedido_ = true;
             novaPartida_->setEnabled(false);
         }
@@ -181,8 +181,18 @@ void TForm2::NOVO_JOGO() {
 
 void TForm2::PARAR_JOGO() {
     pararJogo_->setEnabled(false);
-    jogo_.turnos.PARAR_JOGO();
+    // The stop serves events while it clears the table: an F2 pressed meanwhile is a new game
+    // to start once the stopped one has let go, not a key lost on a disabled item.
     novaPartida_->setEnabled(true);
+    parando_ = true;
+    try {
+        jogo_.turnos.PARAR_JOGO();
+    } catch (...) {
+        parando_ = false;
+        throw;
+    }
+    parando_ = false;
+    novaPartida_->setEnabled(!novoJogoPedido_);
     redesenha();
 }
 
