@@ -1,5 +1,6 @@
-// From launch to a table ready to deal: the program started offscreen with --mede-inicio, first in
-// an empty working folder (the bundled files are copied in), then again in the same folder.
+// From launch to a table ready to deal, as a player starts it (the splash shown while the table
+// loads, the table painted once): the program started offscreen with --mede-inicio, first in an
+// empty working folder (the bundled files are copied in), then again in the same folder.
 // Prints figures; never fails on them.
 
 #include <unistd.h>

@@ -91,13 +91,17 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Measured or not, the start is the one a player gets: the splash while the table loads.
     pelmar::TfmtSPLASH abertura;
-    if (!linha.medeInicio) abertura.mostra();
+    abertura.mostra();
     pelmar::SessaoDesktop sessao(opcoes);
     sessao.inicia([&abertura](const QString& texto) { abertura.progresso(texto); });
     posicionaJanela(sessao.janela(), sessao.jogo().prefs.JANELA_ESQUERDA, sessao.jogo().prefs.JANELA_TOPO);
     sessao.janela().show();
     abertura.close();
+    // The table is ready when the player can see it: painted once. The event loop would do it
+    // next; measured, it is done here, as the loop is never entered.
+    if (linha.medeInicio) sessao.janela().repaint();
     const auto pronta = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio);
     sessao.jogo().log(0, "MESA PRONTA EM " + std::to_string(pronta.count()) + " ms");
     if (linha.medeInicio) {

@@ -56,6 +56,15 @@ void Jogo::gravaPreferencias() {
     if (auto erro = SALVA_PREFERENCIAS(prefs, pasta)) log(0, *erro);
 }
 
+void Jogo::fazDemonstracao() {
+    const bool padrao = ganchos_ == &doJogo_;
+    demonstracao_ = true;
+    chaves.naoGravaPreferencias = true;
+    pontuacao.naoGrava = true;
+    // The user's seat is played by the computer: nothing of it is the user's to learn.
+    if (padrao) ganchos_ = &daDemonstracao_;
+}
+
 std::string Jogo::rotulo(int jogador, int slot) const {
     if (jogador < 1 || jogador > 4) return {};
     const SlotCarta& c = estado.JOGADORES[jogador].CARTAS[slot];

@@ -86,7 +86,7 @@ public:
     JogadoresComputador computador;
 
     // Without other hooks, the user's plays are learned and the results counted.
-    void usaGanchos(Ganchos* ganchos) { ganchos_ = ganchos ? ganchos : &doJogo_; }
+    void usaGanchos(Ganchos* ganchos) { ganchos_ = ganchos ? ganchos : padrao(); }
     Ganchos& ganchos() { return *ganchos_; }
 
     // Shorthands for what every part uses.
@@ -103,6 +103,12 @@ public:
     // Saves the preferences unless this run must leave them as they are; errors go to the log.
     void gravaPreferencias();
 
+    // A show, as the command line's demo is: it plays and counts on screen, and leaves the
+    // preferences, the statistics and the learned rules on disk as they were. The history log is
+    // still written. It lasts for the run.
+    void fazDemonstracao();
+    bool demonstracao() const { return demonstracao_; }
+
     // "Gravar DEBUG.TXT" and "Carregar DEBUG.TXT".
     void gravaDebug();
     void carregaDebug();
@@ -111,9 +117,14 @@ public:
     bool erroDeSnapshotMostrado = false;
 
 private:
+    Ganchos* padrao() { return demonstracao_ ? &daDemonstracao_ : &doJogo_; }
+
     GanchosDeAprendizado aprende_{ia.aprendizado};
     GanchosEstatisticas doJogo_{aprende_, pontuacao};
+    Ganchos semAprender_;
+    GanchosEstatisticas daDemonstracao_{semAprender_, pontuacao};
     Ganchos* ganchos_ = &doJogo_;
+    bool demonstracao_ = false;
 };
 
 }  // namespace pelmar

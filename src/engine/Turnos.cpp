@@ -235,14 +235,20 @@ void Turnos::LACO_PARTIDAS() {
     j_.log(0, "   RODADAS PRO/CONTRA : " + std::to_string(s.RODADAS_PRO) + "/" + std::to_string(s.RODADAS_CONTRA));
     j_.log(0, "    PONTOS PRO/CONTRA : " + std::to_string(s.PONTOS_PRO) + "/" + std::to_string(s.PONTOS_CONTRA));
     j_.log(0, linha);
-    if (e.JOGO_EM_ANDAMENTO) return;
+    // A stop asked for during the greeting or the change of players stands: the game it
+    // stopped does not start behind the user's back.
+    if (e.JOGO_EM_ANDAMENTO || e.PARAR) return;
     e.JOGO_EM_ANDAMENTO = true;
-    e.PARAR = false;
     e.PONTOS_COM = e.PONTOS_JOG = 0;
     // A boi left half played by a stop starts over with the new game.
     e.PARTIDAS_NO_BOI = e.PARTIDAS_JOG = e.PARTIDAS_COM = 0;
+    // However the loop ends, a fault included, no game is left marked as running: the next
+    // "N&ova Partida" would find it and refuse.
+    struct FimDoLaco {
+        EstadoJogo& estado;
+        ~FimDoLaco() { estado.JOGO_EM_ANDAMENTO = false; }
+    } fim{e};
     while (!e.PARAR) jogaUmaMao();
-    e.JOGO_EM_ANDAMENTO = false;
 }
 
 void Turnos::jogaUmaMao() {

@@ -60,8 +60,8 @@ RelatorioPersonalidades Personalidades::SORTEIA_PERSONALIDADES() {
         reservaPelaChave(2);
         reservaPelaChave(4);
     }
+    // The row seat 1 holds is taken first, so a draw always gives it another.
     copiaPelaChave(1, true);
-    // Seat 1 keeps the copy made above: the name drawn now is its row from the next draw on.
     if (!prefs_.VOCE_FIXO) sorteiaNome(1, notas);
     if (prefs_.PARCEIRO_FIXO) copiaPelaChave(3, true);
     else sorteiaNome(3, notas);
@@ -69,7 +69,9 @@ RelatorioPersonalidades Personalidades::SORTEIA_PERSONALIDADES() {
         sorteiaNome(2, notas);
         sorteiaNome(4, notas);
     }
-    for (int p = 2; p <= 4; ++p) copiaPelaChave(p, false);
+    // Every seat plays the row its name now shows, seat 1 included: the label, the face and the
+    // voice all come from that one row.
+    for (int p = 1; p <= 4; ++p) copiaPelaChave(p, false);
 
     for (int p = 1; p <= 4; ++p) {
         mesa_["NOME_JOG_" + std::to_string(p)].texto = prefs_.NOME_JOGADOR[p];

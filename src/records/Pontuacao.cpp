@@ -113,6 +113,7 @@ void Pontuacao::LIMPA_ESTATISTICAS() {
 }
 
 void Pontuacao::SALVA_ESTATISTICAS() {
+    if (naoGrava) return;
     auto erro = pelmar::SALVA_ESTATISTICAS(est_, pasta_);
     if (!erro) return;
     historico_.ESCREVE_HISTORICO(0, *erro);

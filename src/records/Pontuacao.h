@@ -40,6 +40,8 @@ public:
     void SALVA_ESTATISTICAS();
     // The first save of this run that failed, with the file's name; empty when none did.
     const std::string& falhaAoSalvar() const { return falhaAoSalvar_; }
+    // A show leaves the stored statistics as they were: the counters change on screen only.
+    bool naoGrava = false;
 
     // The counter updates and awards of each result.
     void maoGanha(int lado, int valorDaMao);

@@ -67,6 +67,7 @@ void PlataformaQt::dorme(int ms) {
 long long PlataformaQt::agoraMs() const { return relogio_.elapsed(); }
 
 DataHora PlataformaQt::dataHora() const {
+    if (aoLerDataHora) return aoLerDataHora();
     const QDateTime agora = QDateTime::currentDateTime();
     const QDate data = agora.date();
     const QTime hora = agora.time();

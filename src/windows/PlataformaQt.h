@@ -42,6 +42,9 @@ public:
     void mudaIntervalo(IdTimer timer, int intervaloMs) override;
     bool timerAtivo(IdTimer timer) const override;
 
+    // Replaces the wall clock's date and time: a test that runs across midnight still reads one day.
+    std::function<DataHora()> aoLerDataHora;
+
     // A callback's exception cannot cross Qt's event loop, so it is held and thrown here
     // (processaEventos does it too). A host that pumps through exec() calls this itself.
     void relancaFalha();

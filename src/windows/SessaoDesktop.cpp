@@ -28,6 +28,8 @@ void SessaoDesktop::inicia(const std::function<void(const QString&)>& progresso)
     if (opcoes_.demo) {
         jogo_.chaves.MODO_DEMO = true;
         jogo_.prefs.J1_JOGA_SOZINHO = true;
+        // Started as a demo, the run is a show: the user's files stay as they were.
+        jogo_.fazDemonstracao();
     }
     if (opcoes_.rapido) {
         jogo_.turnos.mudaRapido(true);

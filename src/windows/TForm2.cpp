@@ -55,7 +55,6 @@ TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), 
     desenho_ = new QTimer(this);
     desenho_->setInterval(INTERVALO_DESENHO_MS);
     connect(desenho_, &QTimer::timeout, this, [this] { tique(); });
-    desenho_->start();
     resize(LARGURA_DA_MESA, ALTURA_DA_MESA);
 }
 
@@ -131,10 +130,24 @@ void TForm2::INICIA_JANELA() {
         protege([this] { NOVO_JOGO(); });
     });
     jogo_.plataforma.ativaTimer(INICIO_JOGO, true);
+    // Drawn from here on: before, the working folder may not hold the pictures yet.
+    desenho_->start();
     redesenha();
 }
 
 void TForm2::NOVO_JOGO() {
+    // A game asked for by hand spends the start that was waiting on its timer.
+    jogo_.plataforma.ativaTimer(INICIO_JOGO, false);
+    if (partidasNaPilha_ > 0) {
+        // The match loop is still on the stack under this event. Stopped, or being stopped, it
+        // is unwinding: the new game starts once it has let go. Running, it is the game asked for.
+        if (jogo_.estado.PARAR || parando_) {
+            novoJogoPedido_ = true;
+            novaPartida_->setEnabled(false);
+        }
+        return;
+    }
+    novoJogoPedido_ = false;
     novaPartida_->setEnabled(false);
     pararJogo_->setEnabled(true);
     ++partidasNaPilha_;
@@ -142,20 +155,44 @@ void TForm2::NOVO_JOGO() {
         jogo_.turnos.NOVO_JOGO();
     } catch (...) {
         --partidasNaPilha_;
+        jogo_.estado.PARAR = true;
+        novoJogoPedido_ = false;
         novaPartida_->setEnabled(true);
+        pararJogo_->setEnabled(false);
         throw;
     }
     --partidasNaPilha_;
     novaPartida_->setEnabled(true);
+    pararJogo_->setEnabled(false);
     redesenha();
     // A close asked for while the match loop ran happens now that it has let go.
-    if (fecharAoDesenrolar_ && partidasNaPilha_ == 0) close();
+    if (fecharAoDesenrolar_) {
+        close();
+        return;
+    }
+    if (novoJogoPedido_) {
+        novaPartida_->setEnabled(false);
+        // Started from the event loop, once nothing of the stopped game is left on the stack.
+        QTimer::singleShot(0, this, [this] {
+            if (novoJogoPedido_) protege([this] { NOVO_JOGO(); });
+        });
+    }
 }
 
 void TForm2::PARAR_JOGO() {
     pararJogo_->setEnabled(false);
-    jogo_.turnos.PARAR_JOGO();
+    // The stop serves events while it clears the table: an F2 pressed meanwhile is a new game
+    // to start once the stopped one has let go, not a key lost on a disabled item.
     novaPartida_->setEnabled(true);
+    parando_ = true;
+    try {
+        jogo_.turnos.PARAR_JOGO();
+    } catch (...) {
+        parando_ = false;
+        throw;
+    }
+    parando_ = false;
+    novaPartida_->setEnabled(!novoJogoPedido_);
     redesenha();
 }
 
@@ -286,7 +323,7 @@ void TForm2::semJogadores(const std::function<void()>& operacao) {
 }
 
 void TForm2::juntaRegras() {
-    if (!jogo_.prefs.CEREBRO_APRENDE_REGRAS) return;
+    if (!jogo_.prefs.CEREBRO_APRENDE_REGRAS || jogo_.demonstracao()) return;
     semJogadores([this] {
         jogo_.ia.aprendizado.COMPILA_CEREBRO();
         // The join leaves only the learned rules in the table: the playing brain comes back at once.
@@ -295,9 +332,12 @@ void TForm2::juntaRegras() {
 }
 
 void TForm2::sairSalvando() {
-    const bool juntar = perguntaJuntar ? perguntaJuntar()
-                                       : QMessageBox::question(this, "I.A.", "Você deseja juntar as regras aprendidas?",
-                                                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    // A show learned nothing, so it has nothing to join; the saves below leave its files alone.
+    const bool juntar =
+        !jogo_.demonstracao() &&
+        (perguntaJuntar ? perguntaJuntar()
+                        : QMessageBox::question(this, "I.A.", "Você deseja juntar as regras aprendidas?",
+                                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes);
     if (juntar && jogo_.prefs.CEREBRO_APRENDE_REGRAS) semJogadores([this] { jogo_.ia.aprendizado.COMPILA_CEREBRO(); });
     jogo_.pontuacao.SALVA_ESTATISTICAS();
     if (auto erro = jogo_.historico.SALVA_HISTORICO(jogo_.pasta)) jogo_.log(0, *erro);
@@ -330,6 +370,7 @@ void TForm2::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
+    novoJogoPedido_ = false;
     desenho_->stop();
     pontos_->close();
     piadas_->hide();

@@ -152,6 +152,8 @@ private:
     int INICIO_JOGO = -1;
     int partidasNaPilha_ = 0;
     bool fecharAoDesenrolar_ = false;
+    bool novoJogoPedido_ = false;  // asked for while a stopped match loop was still unwinding
+    bool parando_ = false;         // inside "Parar Jogo", which serves events as it clears the table
     bool estatisticasSalvas_ = false;
     std::array<std::string, 5> personagensCarregados_;
 };

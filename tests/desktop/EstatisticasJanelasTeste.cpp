@@ -28,6 +28,8 @@ protected:
         SessaoDeTeste::SetUp();
         abreSessao().inicia();
         sessao->janela().move(120, 90);
+        // One day for the whole test, even one that runs across midnight: the check codes carry it.
+        sessao->plataforma().aoLerDataHora = [] { return DataHora{5, 3, 2031, 23, 59, 59}; };
     }
 
     Estatisticas& est() { return sessao->jogo().estatisticas; }
@@ -67,10 +69,8 @@ protected:
         for (std::size_t i = 0; i < e.reservados.size(); ++i) e.reservados[i] = 1000 + 7 * static_cast<int>(i);
     }
 
-    std::string hoje() {
-        const DataHora d = jogo().plataforma.dataHora();
-        return doisDigitos(d.dia) + "." + doisDigitos(d.mes) + "." + doisDigitos(d.ano % 100);
-    }
+    // The day the platform reads, as the record text writes it.
+    static std::string hoje() { return "05.03.31"; }
 };
 
 struct RotuloEsperado {
@@ -264,11 +264,11 @@ TEST_F(EstatisticasJanelasTeste, ChecarAparecePeloRotuloNomeEConfereOTextoRecebi
 
     const QString anterior = textoDe(janela, "STR_VALIDACAO");
     for (const char* invalido : {"50x1", "", "99999999999", "5.001"}) {
-        mensagens.clear();
         filho<QLineEdit>(janela, "STR_RECORDE")->setText(invalido);
         checar->click();
-        ASSERT_EQ(mensagens.size(), 1u) << invalido;
-        EXPECT_EQ(mensagens[0], "Pelmar: '" + std::string(invalido) + "' não é um valor inteiro válido");
+        const std::vector<std::string> caixas = tomaMensagens();
+        ASSERT_EQ(caixas.size(), 1u) << invalido;
+        EXPECT_EQ(caixas[0], "Pelmar: '" + std::string(invalido) + "' não é um valor inteiro válido");
         EXPECT_EQ(textoDe(janela, "STR_VALIDACAO"), anterior) << invalido;
     }
 }

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTest>
+#include <QStringList>
 
 #include <signal.h>
 
@@ -13,6 +14,7 @@
 
 #include "app/LinhaDeComando.h"
 #include "records/RegistroEstatisticas.h"
+#include "records/RegistroPreferencias.h"
 #include "suporte/PastaTemporaria.h"
 
 namespace pelmar::teste {
@@ -43,29 +45,77 @@ TEST(LinhaDeComandoTeste, OpcoesEErros) {
     EXPECT_EQ(l.semente, 42u);
 }
 
-class ProgramaTeste : public PastaTemporaria {};
+class ProgramaTeste : public PastaTemporaria {
+protected:
+    // The program on the offscreen platform, in this test's folder, with the bundled files.
+    void inicia(QProcess& programa, QStringList argumentos) {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("QT_QPA_PLATFORM", "offscreen");
+        ambiente.insert("PELMAR_DADOS", PELMAR_DADOS);
+        programa.setProcessEnvironment(ambiente);
+        programa.start(PELMAR_PROGRAMA, QStringList{"--pasta", QString::fromStdString(pasta.string())} + argumentos);
+        ASSERT_TRUE(programa.waitForStarted(10000));
+    }
+
+    // Every hand writes its deal to TXT/DEBUG_n.TXT once dealt, so the n-th file tells that play
+    // has reached the n-th hand (the tenth is DEBUG_0). Polls with a generous bound, never a
+    // guess of how long it takes.
+    bool esperaMao(QProcess& programa, int mao, int limiteMs = 120000) {
+        const auto arquivo = pasta / "TXT" / ("DEBUG_" + std::to_string(mao % 10) + ".TXT");
+        QElapsedTimer relogio;
+        relogio.start();
+        while (!std::filesystem::exists(arquivo)) {
+            if (programa.state() != QProcess::Running || relogio.elapsed() > limiteMs) return false;
+            programa.waitForFinished(20);
+        }
+        return true;
+    }
+
+    void terminaComSinal(QProcess& programa) {
+        ::kill(static_cast<pid_t>(programa.processId()), SIGTERM);
+        ASSERT_TRUE(programa.waitForFinished(30000)) << "o programa não terminou";
+        EXPECT_EQ(programa.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(programa.exitCode(), 0);
+    }
+};
 
 // SIGTERM closes the table as its close box does: the statistics are saved and the program ends
 // normally, even with a match running.
 TEST_F(ProgramaTeste, SinalDeTerminoFechaComoACaixaDeFechar) {
     QProcess programa;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert("QT_QPA_PLATFORM", "offscreen");
-    ambiente.insert("PELMAR_DADOS", PELMAR_DADOS);
-    programa.setProcessEnvironment(ambiente);
     // Not a demo: the table waits for the user's first card, so only the close can save.
-    programa.start(PELMAR_PROGRAMA, {"--pasta", QString::fromStdString(pasta.string()), "--rapido"});
-    ASSERT_TRUE(programa.waitForStarted(5000));
+    inicia(programa, {"--rapido"});
+    ASSERT_TRUE(esperaMao(programa, 1)) << "o programa não chegou à primeira mão";
     const auto estatisticas = pasta / std::string(ARQUIVO_ESTATISTICAS);
-    for (int i = 0; i < 100 && !std::filesystem::exists(estatisticas); ++i) QTest::qSleep(50);
-    ASSERT_TRUE(std::filesystem::exists(estatisticas)) << "o programa não começou";
-    QTest::qSleep(1500);  // the match is under way, waiting for the user
+    ASSERT_TRUE(std::filesystem::exists(estatisticas));
     std::filesystem::remove(estatisticas);
-    ::kill(static_cast<pid_t>(programa.processId()), SIGTERM);
-    ASSERT_TRUE(programa.waitForFinished(10000)) << "o programa não terminou";
-    EXPECT_EQ(programa.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(programa.exitCode(), 0);
+    terminaComSinal(programa);
     EXPECT_TRUE(std::filesystem::exists(estatisticas)) << "as estatísticas não foram salvas ao fechar";
+}
+
+// `pelmar --demo` is a show: after ten hands played by the table alone and a close, the user's
+// preferences, statistics and learned rules are as they were.
+TEST_F(ProgramaTeste, DemoDaLinhaDeComandoDeixaOsArquivosDoUsuario) {
+    Preferencias prefs;
+    prefs.DIFICULDADE = 7;
+    ASSERT_FALSE(SALVA_PREFERENCIAS(prefs, PastaTrabalho(pasta)).has_value());
+    Estatisticas est;
+    est.BOIS_PRO = 12;
+    est.BOIS_CONTRA = 9;
+    est.PARTIDAS = 55;
+    ASSERT_FALSE(SALVA_ESTATISTICAS(est, PastaTrabalho(pasta)).has_value());
+    gravaBytes(pasta / "P-LEARN.TXT", "=,  1,1,  1,S, ?,?, ?,?, ?,?,  3,M,P,  Z,A,P,  1,-,-,   1\r\n");
+    gravaBytes(pasta / "P-NEURON.TXT", "=,  2,3,  3,B, B,Z, ?,?, ?,?,  ?,?,?,  3,A,?,  3,E,T,   4\r\n");
+    const std::vector<std::string> nomes = {std::string(ARQUIVO_PREFERENCIAS), std::string(ARQUIVO_ESTATISTICAS),
+                                            "P-LEARN.TXT", "P-NEURON.TXT"};
+    std::vector<std::string> antes;
+    for (const std::string& nome : nomes) antes.push_back(leBytes(pasta / nome));
+
+    QProcess programa;
+    inicia(programa, {"--demo", "--rapido"});
+    ASSERT_TRUE(esperaMao(programa, 10)) << "a demonstração não chegou à décima mão";
+    terminaComSinal(programa);
+    for (std::size_t i = 0; i < nomes.size(); ++i) EXPECT_EQ(leBytes(pasta / nomes[i]), antes[i]) << nomes[i];
 }
 
 TEST_F(ProgramaTeste, PastaQueNaoPodeSerCriadaDizPorQue) {

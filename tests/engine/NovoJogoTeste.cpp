@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
@@ -65,6 +68,43 @@ TEST_F(NovoJogoTeste, ComecarTrocaOsJogadoresELigaORelogio) {
     --trocas;
     EXPECT_GE(trocas, 10u);
     EXPECT_LE(trocas, 19u);
+}
+
+// A stop asked for during the greeting or the change of players, before the match loop has
+// marked a game as running, stands: no hand is dealt and the loop does not run.
+TEST_F(NovoJogoTeste, ParadaNaTrocaDeJogadoresNaoComecaOJogo) {
+    EstadoJogo& e = jogo->estado;
+    UmaMao ganchos(*jogo);  // were the stop lost, one hand would still end the test
+    jogo->usaGanchos(&ganchos);
+    const auto timer = plataforma.criaTimer(1, [&] {
+        for (const std::string& som : tela.sons)
+            if (som == "IA-1") e.PARAR = true;
+    });
+    plataforma.ativaTimer(timer, true);
+    const int distribuidor = e.DISTRIBUIDOR;
+    jogo->turnos.NOVO_JOGO();
+    plataforma.ativaTimer(timer, false);
+    EXPECT_EQ(e.DISTRIBUIDOR, distribuidor) << "uma mão foi dada depois da parada";
+    EXPECT_EQ(e.PONTOS_JOG + e.PONTOS_COM, 0);
+    EXPECT_FALSE(e.JOGO_EM_ANDAMENTO);
+    EXPECT_TRUE(e.PARAR);
+}
+
+// However the match loop ends, a fault included, it leaves no game marked as running, so the
+// next start is not refused with the "BUG !!!" box.
+TEST_F(NovoJogoTeste, FalhaNoLacoNaoDeixaJogoEmAndamento) {
+    struct Falha : Ganchos {
+        void maoGanha(int, int) override { throw std::runtime_error("falha de teste"); }
+    } falha;
+    jogo->usaGanchos(&falha);
+    EXPECT_THROW(jogo->turnos.NOVO_JOGO(), std::runtime_error);
+    EXPECT_FALSE(jogo->estado.JOGO_EM_ANDAMENTO);
+
+    UmaMao ganchos(*jogo);
+    jogo->usaGanchos(&ganchos);
+    jogo->turnos.NOVO_JOGO();
+    EXPECT_TRUE(tela.mensagens.empty()) << tela.mensagens.front();
+    EXPECT_GT(jogo->estado.PONTOS_JOG + jogo->estado.PONTOS_COM, 0) << "o jogo seguinte não foi jogado";
 }
 
 // A game stopped while a seat was awaited leaves that seat marked; the next game must not let

@@ -116,23 +116,50 @@ TEST_F(SorteioPersonalidades, SemOpcoesCadaSorteioDaLinhasDiferentesACadaCadeira
         for (int p = 1; p <= 4; ++p) nomes.insert(prefs.NOME_JOGADOR[p]);
         EXPECT_EQ(nomes.size(), 4u);
         EXPECT_EQ(nomes.count(antigoDoUm), 0u) << "the row seat 1 holds is taken before the draw";
-        // Seat 1 plays the row of the name it had; the others the rows just drawn.
-        if (antigoDoUm.starts_with("P")) {
-            EXPECT_EQ(chave(1), antigoDoUm);
-        }
-        for (int p = 2; p <= 4; ++p) EXPECT_EQ(chave(p), prefs.NOME_JOGADOR[p]);
+        // Every seat, seat 1 included, plays the row just drawn for it.
         for (int p = 1; p <= 4; ++p) {
-            if (chave(p).starts_with("P")) {  // seat 1 plays the default until its second draw
-                const int linha = std::stoi(chave(p).substr(1));
-                EXPECT_EQ(personalidades->valoresDaSituacao(p, 21),
-                          personalidades->PERSONALIDADE[linha].SITUACOES[21].valores());
-            }
+            EXPECT_EQ(chave(p), prefs.NOME_JOGADOR[p]);
+            ASSERT_TRUE(chave(p).starts_with("P")) << chave(p);
+            const int linha = std::stoi(chave(p).substr(1));
+            EXPECT_EQ(personalidades->valoresDaSituacao(p, 21),
+                      personalidades->PERSONALIDADE[linha].SITUACOES[21].valores());
             EXPECT_EQ(mesa["NOME_JOG_" + std::to_string(p)].texto, prefs.NOME_JOGADOR[p]);
             EXPECT_EQ(prefs.PERSONAGEM[p], personalidades->PERSONALIDADE_JOGADOR[p].PERSONAGEM);
             vistas[p].insert(chave(p));
         }
     }
     for (int p = 1; p <= 4; ++p) EXPECT_GT(vistas[p].size(), 3u) << "seat " << p;
+}
+
+// Whatever seats are fixed, after every draw each seat's name, the row it plays and its
+// character (face and voice) are one row of the table; the name label shows that name.
+TEST_F(SorteioPersonalidades, CadaCadeiraJogaALinhaDoNomeQueMostra) {
+    escreveTabela(9);
+    for (int opcoes = 0; opcoes < 8; ++opcoes) {
+        prefs.VOCE_FIXO = opcoes & 1;
+        prefs.PARCEIRO_FIXO = opcoes & 2;
+        prefs.ADVERSARIOS_FIXOS = opcoes & 4;
+        // A fixed seat's name is the one given it; the others start from whatever the last draw left.
+        if (prefs.VOCE_FIXO) prefs.NOME_JOGADOR[1] = "P1";
+        if (prefs.PARCEIRO_FIXO) prefs.NOME_JOGADOR[3] = "P2";
+        if (prefs.ADVERSARIOS_FIXOS) {
+            prefs.NOME_JOGADOR[2] = "P3";
+            prefs.NOME_JOGADOR[4] = "P4";
+        }
+        for (int sorteio = 0; sorteio < 25; ++sorteio) {
+            SCOPED_TRACE("opções " + std::to_string(opcoes) + ", sorteio " + std::to_string(sorteio));
+            ASSERT_FALSE(personalidades->SORTEIA_PERSONALIDADES().erro.has_value());
+            for (int p = 1; p <= 4; ++p) {
+                const std::string& nome = prefs.NOME_JOGADOR[p];
+                ASSERT_TRUE(nome.starts_with("P")) << "seat " << p << ": " << nome;
+                const std::string numero = nome.substr(1);
+                EXPECT_EQ(chave(p), nome) << "seat " << p;
+                EXPECT_EQ(personalidades->PERSONALIDADE_JOGADOR[p].PERSONAGEM, "C" + numero) << "seat " << p;
+                EXPECT_EQ(prefs.PERSONAGEM[p], "C" + numero) << "seat " << p;
+                EXPECT_EQ(mesa["NOME_JOG_" + std::to_string(p)].texto, nome) << "seat " << p;
+            }
+        }
+    }
 }
 
 TEST_F(SorteioPersonalidades, SeuPersonagemFixoNaoSorteiaONomeDoUm) {
