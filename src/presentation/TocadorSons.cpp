@@ -1,8 +1,11 @@
 #include "presentation/TocadorSons.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QThread>
 #include <QString>
 #include <QUrl>
 #include <system_error>
@@ -29,6 +32,17 @@ struct Marca {
     std::uintmax_t tamanho = 0;
 };
 
+// Qt's sample cache is destroyed when the process ends, and it deadlocks with its loading thread
+// if a sound is still being read then (the program never ends). An effect lets its load finish
+// before it goes; loads take milliseconds, the bound is for a file that never answers.
+void esperaCarregar(QSoundEffect& som) {
+    const QDeadlineTimer prazo(2000);
+    while (som.status() == QSoundEffect::Loading && !prazo.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+}
+
 Marca marcaDe(const std::filesystem::path& caminho) {
     std::error_code ec;
     Marca m;
@@ -47,7 +61,9 @@ TocadorSons::TocadorSons(const PastaTrabalho& pasta, Notas notas, std::size_t li
                                    : ConsultaDispositivo([] { return !QMediaDevices::defaultAudioOutput().isNull(); })),
       limite_(limiteCache == 0 ? 1 : limiteCache) {}
 
-TocadorSons::~TocadorSons() = default;
+TocadorSons::~TocadorSons() {
+    for (auto& e : cache_) esperaCarregar(*e->som);
+}
 
 std::filesystem::path TocadorSons::caminhoDe(std::string_view chave) const {
     return pasta_.resolve("WAV\\" + std::string(chave) + ".WAV");
@@ -83,10 +99,14 @@ QSoundEffect& TocadorSons::efeitoPara(const std::filesystem::path& caminho) {
             cache_.splice(cache_.begin(), cache_, it);
             return *e.som;
         }
+        esperaCarregar(*e.som);
         cache_.erase(it);
         break;
     }
-    if (cache_.size() >= limite_) cache_.pop_back();
+    if (cache_.size() >= limite_) {
+        esperaCarregar(*cache_.back()->som);
+        cache_.pop_back();
+    }
     auto novo = std::make_unique<Efeito>();
     novo->caminho = caminho;
     novo->modificado = marca.modificado;
