@@ -29,9 +29,14 @@ QAction* TForm2::criaAcao(QMenu* menu, const QString& nome, const QString& texto
     return a;
 }
 
-void TForm2::abreArquivo(const std::string& relativo) { abreArquivoDaPasta(aoAbrirEndereco, jogo_.pasta, relativo); }
+void TForm2::abreArquivo(const std::string& relativo, const QString& ancora) {
+    abreArquivoDaPasta(aoAbrirEndereco, jogo_.pasta, relativo,
+                       [this](const QString& t, const QString& x) { mensagem(t, x); }, this, ancora);
+}
 
-void TForm2::abreEndereco(const QUrl& url) { abreNoSistema(aoAbrirEndereco, url); }
+void TForm2::abreEndereco(const QUrl& url) {
+    abreNoSistema(aoAbrirEndereco, url, [this](const QString& t, const QString& x) { mensagem(t, x); }, this);
+}
 
 void TForm2::criaMenus() {
     Jogo& j = jogo_;
