@@ -172,8 +172,8 @@ void TForm2::criaMenus() {
     criaAcao(menuAjuda_, "SOBRE_O_PELMAR", "Sobre o &PELMAR", {}, [this] { sobre_->mostra(posicaoDeJanelaAuxiliar(*this)); });
     criaAcao(menuAjuda_, "PAGINA_PELMAR", "PELMAR na Internet", {}, [this] { abreEndereco(QUrl(ENDERECO_PROGRAMA)); });
     criaAcao(menuAjuda_, "REGRAS_DO_TRUCO", "&Regras do TRUCO", Qt::Key_F1,
-             [this] { abreEndereco(QUrl(ENDERECO_REGRAS)); });
-    criaAcao(menuAjuda_, "MANUAL_DO_JOGO", "Manual do Jogo", {}, [this] { abreArquivo("manual.pdf"); });
+             [this] { abreArquivo(MANUAL_HTML, ANCORA_REGRAS); });
+    criaAcao(menuAjuda_, "MANUAL_DO_JOGO", "Manual do Jogo", {}, [this] { abreArquivo(MANUAL_PDF); });
 
     criaMenusDosAssentos();
 }
