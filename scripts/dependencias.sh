@@ -10,6 +10,7 @@ PACOTES_PELMAR=(
   libgtest-dev
   qt6-base-dev
   qt6-multimedia-dev
+  qt6-translations-l10n
   fonts-dejavu-core
   espeak-ng
   sox

@@ -20,6 +20,7 @@
 #include "records/PastaTrabalho.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfmtSPLASH.h"
+#include "windows/TraducoesDoQt.h"
 
 namespace {
 
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pelmar");
     QApplication::setDesktopFileName("pelmar");
+    // Qt's own buttons and dialogs speak the game's language.
+    pelmar::instalaTraducoesDoQt();
 
     std::vector<std::string> argumentos;
     for (int i = 1; i < argc; ++i) argumentos.emplace_back(argv[i]);

@@ -36,8 +36,12 @@ void ComandosHistorico::verHistorico() {
 }
 
 void ComandosHistorico::abreNoEditor(std::string_view arquivo) {
-    // Started without waiting; a desktop with no editor for it simply shows nothing.
-    abreArquivoDaPasta(abreEndereco, jogo_.pasta, arquivo);
+    // Started without waiting; a file that is not there, or no editor for it, is told in a box.
+    abreArquivoDaPasta(abreEndereco, jogo_.pasta, arquivo,
+                       [this](const QString&, const QString& texto) {
+                           if (mostraMensagem) mostraMensagem(texto);
+                       },
+                       nullptr);
 }
 
 void ComandosHistorico::defineNivel(int nivel) {

@@ -20,12 +20,13 @@ class TfLOG;
 
 // The main window's commands on the history log, the debug snapshot and the rule files.
 // Files open in the desktop's own editor; both that and the message box go through hooks that
-// tests replace.
+// tests replace. A file that cannot be opened is told in the message box.
 class ComandosHistorico {
 public:
     ComandosHistorico(Jogo& jogo, TfLOG& log);
 
-    // Opens a file or address without waiting; empty: the desktop's own handler.
+    // Hands a file or address to the system without waiting, true when taken; empty: the
+    // desktop's own handler.
     AbreEndereco abreEndereco;
     // An information box; by default the game's own message box.
     std::function<void(const QString&)> mostraMensagem;

@@ -26,10 +26,20 @@ QPoint posicaoDeJanelaAuxiliar(const QWidget& janelaPrincipal);
 // Through `gancho` when set, otherwise an information box over `pai`.
 void mostraMensagem(const MensagemDeJanela& gancho, QWidget* pai, const QString& titulo, const QString& texto);
 
-// Through `gancho` when set, otherwise QDesktopServices. A failure to start is ignored: the
-// program goes on whether or not a browser exists.
-void abreNoSistema(const AbreEndereco& gancho, const QUrl& endereco);
-// A file or folder of the working folder, found ignoring letter case, handed to the system.
-void abreArquivoDaPasta(const AbreEndereco& gancho, const PastaTrabalho& pasta, std::string_view relativo);
+// Through `gancho` when set, otherwise QDesktopServices; nothing is said either way.
+bool entregaAoSistema(const AbreEndereco& gancho, const QUrl& endereco);
+
+// Every address, file and folder the game opens goes through here. A file or folder of this
+// computer must exist before the system is asked. A missing file or an address the system did
+// not take is told in a box (through `aviso` when set), so a click never just does nothing;
+// the game goes on either way. True when the system took it.
+bool abreNoSistema(const AbreEndereco& gancho, const QUrl& endereco, const MensagemDeJanela& aviso, QWidget* pai);
+// A file or folder of the working folder, found ignoring letter case; `ancora` names a place
+// inside a page.
+bool abreArquivoDaPasta(const AbreEndereco& gancho, const PastaTrabalho& pasta, std::string_view relativo,
+                        const MensagemDeJanela& aviso, QWidget* pai, const QString& ancora = {});
+
+// What the box says when `endereco` could not be opened; `faltando` when the file was not there.
+QString textoDeFalhaAoAbrir(const QUrl& endereco, bool faltando);
 
 }  // namespace pelmar

@@ -71,7 +71,9 @@ SeletorDeImagens::SeletorDeImagens(PastaTrabalho pasta, DescricaoDoSeletor descr
     auto* atualiza = criaBotao(this, "ATUALIZA_LISTA", "Atualiza Lista");
     connect(selecionar, &QPushButton::clicked, this, [this] { seleciona(); });
     connect(fechar, &QPushButton::clicked, this, [this] { reject(); });
-    connect(extras, &QPushButton::clicked, this, [this] { abreNoSistema(abreEndereco, QUrl(ENDERECO_EXTRAS)); });
+    connect(extras, &QPushButton::clicked, this, [this] {
+        abreNoSistema(abreEndereco, QUrl(ENDERECO_EXTRAS), mensagem, this);
+    });
     connect(atualiza, &QPushButton::clicked, this, [this] { atualizaLista(); });
 
     auto* botoes = new QHBoxLayout;

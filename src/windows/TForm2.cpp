@@ -61,11 +61,9 @@ TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), 
 // Created once, in the order the game has always created them, hidden until asked for.
 void TForm2::criaJanelasAuxiliares() {
     const auto gancho = [this](const QString& titulo, const QString& texto) { mensagem(titulo, texto); };
-    // Read at each call: tests set the hook after the window exists.
-    const auto abre = [this](const QUrl& url) {
-        abreNoSistema(aoAbrirEndereco, url);
-        return true;
-    };
+    // Read at each call: tests set the hook after the window exists. Each window says itself
+    // when the system refused what it asked for.
+    const auto abre = [this](const QUrl& url) { return entregaAoSistema(aoAbrirEndereco, url); };
     contador_ = new TfCONTADOR(jogo_.mesa, this);
     pontos_ = new TfPONTOS(jogo_.pontos, this);
     sobre_ = new TfABOUT(this);

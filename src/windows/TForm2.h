@@ -60,7 +60,8 @@ public:
 
     // The "I.A." question of the saving exit; tests answer it without a box.
     std::function<bool()> perguntaJuntar;
-    // Opens web pages and the working folder's files; tests see the addresses instead.
+    // Opens web pages and the working folder's files, true when the system took them; tests see
+    // the addresses instead.
     std::function<bool(const QUrl&)> aoAbrirEndereco;
     TfLOG& log() { return *log_; }
     TfCONTADOR& contador() { return *contador_; }
@@ -83,7 +84,8 @@ private:
     void criaMenusDosAssentos();
     QAction* criaAcao(QMenu* menu, const QString& nome, const QString& texto, const QKeySequence& tecla,
                       std::function<void()> efeito);
-    void abreArquivo(const std::string& relativo);
+    // A file or folder of the working folder; `ancora` is a place inside a page.
+    void abreArquivo(const std::string& relativo, const QString& ancora = {});
     void abreEndereco(const QUrl& url);
     void abreMenuDoAssento(int assento);
     void criaJanelasAuxiliares();

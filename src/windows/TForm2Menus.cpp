@@ -29,9 +29,14 @@ QAction* TForm2::criaAcao(QMenu* menu, const QString& nome, const QString& texto
     return a;
 }
 
-void TForm2::abreArquivo(const std::string& relativo) { abreArquivoDaPasta(aoAbrirEndereco, jogo_.pasta, relativo); }
+void TForm2::abreArquivo(const std::string& relativo, const QString& ancora) {
+    abreArquivoDaPasta(aoAbrirEndereco, jogo_.pasta, relativo,
+                       [this](const QString& t, const QString& x) { mensagem(t, x); }, this, ancora);
+}
 
-void TForm2::abreEndereco(const QUrl& url) { abreNoSistema(aoAbrirEndereco, url); }
+void TForm2::abreEndereco(const QUrl& url) {
+    abreNoSistema(aoAbrirEndereco, url, [this](const QString& t, const QString& x) { mensagem(t, x); }, this);
+}
 
 void TForm2::criaMenus() {
     Jogo& j = jogo_;
@@ -167,8 +172,8 @@ void TForm2::criaMenus() {
     criaAcao(menuAjuda_, "SOBRE_O_PELMAR", "Sobre o &PELMAR", {}, [this] { sobre_->mostra(posicaoDeJanelaAuxiliar(*this)); });
     criaAcao(menuAjuda_, "PAGINA_PELMAR", "PELMAR na Internet", {}, [this] { abreEndereco(QUrl(ENDERECO_PROGRAMA)); });
     criaAcao(menuAjuda_, "REGRAS_DO_TRUCO", "&Regras do TRUCO", Qt::Key_F1,
-             [this] { abreEndereco(QUrl(ENDERECO_REGRAS)); });
-    criaAcao(menuAjuda_, "MANUAL_DO_JOGO", "Manual do Jogo", {}, [this] { abreArquivo("manual.pdf"); });
+             [this] { abreArquivo(MANUAL_HTML, ANCORA_REGRAS); });
+    criaAcao(menuAjuda_, "MANUAL_DO_JOGO", "Manual do Jogo", {}, [this] { abreArquivo(MANUAL_PDF); });
 
     criaMenusDosAssentos();
 }

@@ -162,12 +162,16 @@ void TfmtRECORDE::checa() {
 
 void TfmtRECORDE::copiaTexto() { QGuiApplication::clipboard()->setText(validacao_->text()); }
 
-void TfmtRECORDE::verRecordesNaInternet() {
-    abreNoSistema(abreEndereco, QUrl(ENDERECO_RECORDES));
-}
+void TfmtRECORDE::verRecordesNaInternet() { abreNoSistema(abreEndereco, QUrl(ENDERECO_RECORDES), aviso(), this); }
 
 void TfmtRECORDE::enviaEmail() {
-    abreNoSistema(abreEndereco, QUrl(QString("mailto:") + EMAIL_RECORDES));
+    abreNoSistema(abreEndereco, QUrl(QString("mailto:") + EMAIL_RECORDES), aviso(), this);
+}
+
+MensagemDeJanela TfmtRECORDE::aviso() {
+    return [this](const QString& titulo, const QString& texto) {
+        jogo_.tela.caixaMensagem(titulo.toStdString(), texto.toStdString());
+    };
 }
 
 }  // namespace pelmar

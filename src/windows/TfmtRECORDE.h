@@ -34,10 +34,12 @@ public:
     void verRecordesNaInternet();
     void enviaEmail();
 
-    // Opens a web page or the e-mail client; a failure to start is ignored. Tests replace it.
+    // Hands a web page or an e-mail address to the system, true when taken; a refusal is told in
+    // the game's message box. Tests replace it.
     AbreEndereco abreEndereco;
 
 private:
+    MensagemDeJanela aviso();
     bool modoDebug() const;
 
     Jogo& jogo_;

@@ -273,18 +273,27 @@ TEST_F(EstatisticasJanelasTeste, ChecarAparecePeloRotuloNomeEConfereOTextoRecebi
     }
 }
 
-TEST_F(EstatisticasJanelasTeste, BotoesAbremAPaginaDeRecordesEOEmailMesmoQueFalhem) {
+TEST_F(EstatisticasJanelasTeste, BotoesAbremAPaginaDeRecordesEOEmailEDizemQuandoFalham) {
     TfmtRECORDE janela(jogo(), &sessao->janela());
     std::vector<QUrl> abertos;
+    bool aceita = true;
     janela.abreEndereco = [&](const QUrl& url) {
         abertos.push_back(url);
-        return false;
+        return aceita;
     };
     clica(janela, "BT_INTERNET");
     clica(janela, "BT_EMAIL");
     EXPECT_EQ(abertos, (std::vector<QUrl>{QUrl("https://pelmar.example/recordes"),
                                           QUrl("mailto:recordes@pelmar.example")}));
-    EXPECT_TRUE(mensagens.empty()) << "uma falha ao abrir é ignorada";
+    EXPECT_TRUE(mensagens.empty());
+    // Without a browser or a mail program, each button says what it could not open.
+    aceita = false;
+    clica(janela, "BT_INTERNET");
+    clica(janela, "BT_EMAIL");
+    const std::vector<std::string> caixas = tomaMensagens();
+    ASSERT_EQ(caixas.size(), 2u);
+    EXPECT_NE(caixas[0].find("https://pelmar.example/recordes"), std::string::npos) << caixas[0];
+    EXPECT_NE(caixas[1].find("recordes@pelmar.example"), std::string::npos) << caixas[1];
 }
 
 }  // namespace

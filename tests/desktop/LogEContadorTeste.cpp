@@ -263,6 +263,8 @@ TEST_F(LogEContadorTeste, SalvarErrorGravaOHistoricoEmArquivoProprio) {
 TEST_F(LogEContadorTeste, ArquivosAbremNoEditorDaPastaDeTrabalho) {
     // The folder is matched ignoring case, as the game writes it.
     gravaBytes(pasta / "txt" / "Debug.txt", "DEBUG-PELMAR\r\n");
+    for (const char* historico : {"P-HISTORICO_OLD.TXT", "P-HISTORICO_NEW.TXT", "P-HISTORICO_ERRO.TXT"})
+        gravaBytes(pasta / historico, "linha\r\n");
     struct Caso {
         std::function<void()> comando;
         std::filesystem::path arquivo;
@@ -282,10 +284,12 @@ TEST_F(LogEContadorTeste, ArquivosAbremNoEditorDaPastaDeTrabalho) {
         EXPECT_EQ(abertos[0].toLocalFile().toStdString(), caso.arquivo.string());
     }
 
-    // An editor that cannot be started changes nothing and tells nobody.
+    // An editor that cannot be started changes nothing, and the user is told which file it was.
     comandos->abreEndereco = [](const QUrl&) { return false; };
     comandos->editarDebug();
-    EXPECT_TRUE(mensagens.empty());
+    const std::vector<std::string> caixas = tomaMensagens();
+    ASSERT_EQ(caixas.size(), 1u);
+    EXPECT_NE(caixas[0].find("Debug.txt"), std::string::npos) << caixas[0];
 }
 
 TEST_F(LogEContadorTeste, VerHistoricoMostraAJanelaSemPrenderAMesa) {

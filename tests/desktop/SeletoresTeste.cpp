@@ -211,10 +211,14 @@ TEST_F(SeletoresTeste, BotoesDoSeletorAberto) {
     std::vector<QUrl> enderecos;
     versos.abreEndereco = [&](const QUrl& endereco) {
         enderecos.push_back(endereco);
-        return false;  // no browser: nothing else happens
+        return false;  // no browser: the picker says so and stays as it was
     };
+    std::vector<QString> avisos;
+    versos.mensagem = [&](const QString&, const QString& texto) { avisos.push_back(texto); };
     filho<QPushButton>(versos, "EXTRAS")->click();
     EXPECT_EQ(enderecos, std::vector<QUrl>{QUrl(ENDERECO_EXTRAS)});
+    ASSERT_EQ(avisos.size(), 1u);
+    EXPECT_TRUE(avisos[0].contains(ENDERECO_EXTRAS)) << avisos[0].toStdString();
 
     // Modal, at the place asked; "Selecionar" without a selection keeps it open.
     bool aindaAberta = false;

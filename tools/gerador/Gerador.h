@@ -12,5 +12,8 @@ void geraBaralhos(const QString& saida, const QString& folhas);
 void geraVersosEMesas(const QString& saida, const QString& folhas);
 void geraPersonagens(const QString& saida, const QString& folhas);
 void geraSons(const QString& saida);
+// The manual's pictures under `saida`/MANUAL, made from the cards, backs, cloths and faces the
+// three parts above wrote there: it runs after them.
+void geraFigurasDoManual(const QString& saida);
 
 }  // namespace pelmar::gerador
