@@ -84,7 +84,7 @@ void TForm2::criaJanelasAuxiliares() {
     comandosHistorico_ = std::make_unique<ComandosHistorico>(jogo_, *log_);
     comandosHistorico_->abreEndereco = abre;
     comandosHistorico_->mostraMensagem = [this](const QString& texto) { mensagem("Pelmar", texto); };
-    piadas_ = new TfPIADAS(this);
+    piadas_ = new TfPIADAS(imagens_, this);
     piadas_->aoFechar = [this] { jogo_.mesa["TfPIADAS"].visivel = false; };
     recorde_ = new TfmtRECORDE(jogo_, this);
     recorde_->abreEndereco = abre;
