@@ -144,6 +144,8 @@ void TForm2::NOVO_JOGO() {
         if (jogo_.estado.PARAR || parando_) {
             novoJogoPedido_ = true;
             novaPartida_->setEnabled(false);
+        } else {
+            explicaPartidaEmAndamento();
         }
         return;
     }
@@ -378,9 +380,21 @@ void TForm2::closeEvent(QCloseEvent* evento) {
     evento->accept();
 }
 
+void TForm2::explicaPartidaEmAndamento() {
+    // A key that does nothing looks broken: say why the game goes on.
+    mesa_->mostraRecado(QString::fromUtf8(
+        "Já tem uma partida em andamento.\nPara começar outra, pare esta com F3 e aperte F2 de novo."));
+}
+
 void TForm2::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_Escape || evento->key() == Qt::Key_Space) {
         showMinimized();
+        return;
+    }
+    // While a game runs its menu item is off, so F2 arrives here instead of starting one.
+    if (evento->key() == Qt::Key_F2 && evento->modifiers() == Qt::NoModifier && partidasNaPilha_ > 0 &&
+        !jogo_.estado.PARAR && !parando_) {
+        explicaPartidaEmAndamento();
         return;
     }
     QMainWindow::keyPressEvent(evento);
