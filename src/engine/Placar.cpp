@@ -43,7 +43,9 @@ void Placar::MOSTRA_PLACAR() {
         palito("COM", i, e.PONTOS_COM);
         palito("JOG", i, e.PONTOS_JOG);
     }
+    // Points past the twelve matchsticks have none to move: the stake leaves the table anyway.
     e.VALOR_TRUCO = 0;
+    mostraPalitosDaMesa();
     j_.Wait(200);
 }
 

@@ -42,12 +42,16 @@ TEST_F(PlacarFinalTeste, PontosFinaisNoPlacarDuranteOFimDaPartida) {
             int palitos = 0;
             for (int i = 1; i <= 12; ++i)
                 palitos += m[ModeloMesa::nomePalito("JOG", i)].visivel + m[ModeloMesa::nomePalito("COM", i)].visivel;
-            vistos.push_back(m["PONTOS_JOG"].texto + "x" + m["PONTOS_COM"].texto + " " + std::to_string(palitos));
+            // The stake has gone to the score, also the points past the twelfth matchstick.
+            int naMesa = 0;
+            for (int i = 1; i <= 12; ++i) naMesa += m[ModeloMesa::nomePalito("MESA", i)].visivel;
+            vistos.push_back(m["PONTOS_JOG"].texto + "x" + m["PONTOS_COM"].texto + " " + std::to_string(palitos) +
+                             " mesa " + m["PONTOS_MESA"].texto + "/" + std::to_string(naMesa));
         };
         jogaMao();
         ASSERT_FALSE(vistos.empty()) << "o fim da partida não foi anunciado";
         for (const std::string& visto : vistos)
-            EXPECT_EQ(visto, std::string(c.jogador) + "x" + c.computador + " 23");
+            EXPECT_EQ(visto, std::string(c.jogador) + "x" + c.computador + " 23 mesa 0/0");
 
         // The next hand is played from 0 to 0 on the score.
         jogo->historico.aoEscrever = nullptr;
