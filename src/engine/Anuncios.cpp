@@ -17,16 +17,38 @@ void Anuncios::TOCA_SOM(std::string_view chave, int espera) {
     j_.Wait(espera == 0 ? duracao : espera);
 }
 
-void Anuncios::FALA(std::string_view texto, std::string_view chave) {
+namespace {
+
+// The side's colour on the table, as the tricks are marked.
+Cor corDoLado(char lado) { return lado == 'C' ? Cor::Vermelho : lado == 'J' ? Cor::Azul : Cor::Preto; }
+
+}  // namespace
+
+Falante Anuncios::assento(int jogador) const {
+    if (jogador < 1 || jogador > 4) return Falante::mesa();
+    return Falante::doAssento(jogador, j_.prefs.NOME_JOGADOR[jogador]);
+}
+
+void Anuncios::FALA(std::string_view texto, std::string_view chave, const Falante& quem) {
     const bool mostraUltimas = j_.prefs.DIFICULDADE <= 4;
     for (int i = 6; i >= 1; --i) {
         Controle& aviso = j_.mesa["ULTIMA_AVISO_" + std::to_string(i)];
         aviso.visivel = mostraUltimas;
-        aviso.texto = i > 1 ? j_.mesa["ULTIMA_AVISO_" + std::to_string(i - 1)].texto : std::string(texto);
+        if (i > 1) {
+            const Controle& anterior = j_.mesa["ULTIMA_AVISO_" + std::to_string(i - 1)];
+            aviso.texto = anterior.texto;
+            aviso.falante = anterior.falante;
+        } else {
+            aviso.texto = std::string(texto);
+            aviso.falante = quem;
+        }
+        aviso.cor = corDoLado(aviso.falante.lado);
     }
     Controle& avisoM = j_.mesa["AVISO_M"];
     avisoM.texto = std::string(texto);
     avisoM.cor = Cor::Amarelo;
+    avisoM.corFundo = corDoLado(quem.lado);
+    avisoM.falante = quem;
     avisoM.visivel = true;
     j_.tela.redesenha();
     j_.Wait(0);

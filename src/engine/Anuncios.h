@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/ModeloMesa.h"
+
 namespace pelmar {
 
 class Jogo;
@@ -13,7 +15,10 @@ public:
     explicit Anuncios(Jogo& jogo) : j_(jogo) {}
 
     void TOCA_SOM(std::string_view chave, int espera);
-    void FALA(std::string_view texto, std::string_view chave);
+    // `quem` says it: the table shows whose words they are, the words themselves unchanged.
+    void FALA(std::string_view texto, std::string_view chave, const Falante& quem = Falante::mesa());
+    // One seat speaks, under the name it has now.
+    Falante assento(int jogador) const;
     void GRITA_TRUCO(int jogador, int valor);
     // A random line of a text file of the working folder; the last line is never drawn.
     std::string SORTEIA_LINHA(std::string_view arquivo);

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/DeUm.h"
 
@@ -13,6 +14,21 @@ enum class Cor { Preto, Vermelho, Azul, Amarelo, Branco, Lima };
 
 // What a card image shows.
 enum class Face { Nada, Frente, Verso };
+
+// Who says an announcement: the table itself, one side, or one seat of a side. The words of
+// "NÓS GANHAMOS !" are the computer's side's, whoever reads them.
+struct Falante {
+    char lado = ' ';  // 'C' the computer's side (seats 2 and 4), 'J' the user's (1 and 3), ' ' the table
+    int assento = 0;  // the one seat that says it, 0 for a whole side or the table
+    std::string nome; // that seat's name when it spoke: names change with every draw
+
+    static Falante mesa() { return {}; }
+    static Falante doLado(char lado) { return {lado, 0, {}}; }
+    static Falante doAssento(int assento, std::string nome) {
+        return {(assento == 1 || assento == 3) ? 'J' : 'C', assento, std::move(nome)};
+    }
+    bool operator==(const Falante&) const = default;
+};
 
 // The visible state of one control of the card table, named after it. One shape serves labels,
 // buttons, check boxes, shapes and card images; each control uses the fields that apply to it.
@@ -30,6 +46,7 @@ struct Controle {
     int deslocY = 0;
     int contador = 0;           // countdowns (the truco information window, the speech balloons)
     std::string alvo;           // the control this one is drawn around (the lead marker)
+    Falante falante;            // who says the announcement a control shows
 };
 
 // A card in flight between two controls' home positions; the window interpolates.

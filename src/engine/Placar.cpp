@@ -43,7 +43,9 @@ void Placar::MOSTRA_PLACAR() {
         palito("COM", i, e.PONTOS_COM);
         palito("JOG", i, e.PONTOS_JOG);
     }
+    // Points past the twelve matchsticks have none to move: the stake leaves the table anyway.
     e.VALOR_TRUCO = 0;
+    mostraPalitosDaMesa();
     j_.Wait(200);
 }
 
@@ -66,11 +68,20 @@ void Placar::mostraFichas() {
     fichas("JOG", e.PARTIDAS_JOG);
 }
 
+void Placar::apagaPlacar() {
+    ModeloMesa& m = j_.mesa;
+    for (const char* pontos : {"PONTOS_JOG", "PONTOS_COM", "PONTOS_MESA"}) m[pontos].texto = "0";
+    for (int i = 1; i <= 12; ++i)
+        for (std::string_view lado : {"JOG", "COM", "MESA"}) m[ModeloMesa::nomePalito(lado, i)].visivel = false;
+    for (const char* ficha : {"FICHA_JOG_1", "FICHA_JOG_2", "FICHA_COM_1", "FICHA_COM_2"}) m[ficha].visivel = false;
+}
+
 void Placar::dozeAZero(int lado) {
     const bool computador = lado == 1;
     j_.ganchos().bonus("DOZE A ZERO", lado, 10);
     j_.log(0, computador ? "DOZE A ZERO PATO" : "DOZE A ZERO SABIDO");
-    j_.anuncios.FALA(computador ? "DOZE A ZERO PATO! 0/12" : "DOZE A ZERO SABIDO ! 12/0", "VOZ_DOZE_A_ZERO");
+    j_.anuncios.FALA(computador ? "DOZE A ZERO PATO! 0/12" : "DOZE A ZERO SABIDO ! 12/0", "VOZ_DOZE_A_ZERO",
+                     Falante::doLado('C'));
     const int perdedores[2] = {computador ? 1 : 2, computador ? 3 : 4};
     for (int p : perdedores) {
         Controle& retrato = j_.mesa["IMG_JOGADOR_" + std::to_string(p)];
@@ -88,21 +99,24 @@ void Placar::partidaGanha(int lado) {
     const int vencedor = computador ? e.PONTOS_COM : e.PONTOS_JOG;
     const int perdedor = computador ? e.PONTOS_JOG : e.PONTOS_COM;
     if (computador) j_.Wait(200);
+    // The final points are on the score while the match end is announced; the next hand's
+    // score display brings it back to 0.
+    MOSTRA_PLACAR();
+    // The computer's side speaks either way: "I won", "you won".
     j_.anuncios.FALA(computador ? "Eu ganhei Partida" : "Você ganhou a Partida",
-                     computador ? "EU_GANHEI_PARTIDA" : "VOCE_GANHOU_PARTIDA");
+                     computador ? "EU_GANHEI_PARTIDA" : "VOCE_GANHOU_PARTIDA", Falante::doLado('C'));
     if (perdedor == 0) dozeAZero(lado);
     j_.ganchos().partidaGanha(lado, vencedor, perdedor);
     ++e.PARTIDAS_NO_BOI;
     if (computador) ++e.PARTIDAS_COM;
     else ++e.PARTIDAS_JOG;
-    MOSTRA_PLACAR();
     mostraFichas();
     e.PONTOS_JOG = 0;
     e.PONTOS_COM = 0;
     j_.log(0, computador ? "FIM PARTIDA - COMPUTADOR GANHOU " : "FIM PARTIDA - JOGADOR GANHOU ");
     j_.Wait(200);
     if (computador)
-        for (int i = 0; i < e.PARTIDAS_COM; ++i) j_.anuncios.FALA("Feijão", "FX_FEIJAO");
+        for (int i = 0; i < e.PARTIDAS_COM; ++i) j_.anuncios.FALA("Feijão", "FX_FEIJAO", Falante::doLado('C'));
     VERIFICA_BOI();
     for (int i = 1; i <= 6; ++i) {
         j_.mesa["BT_ROUBAR_" + std::to_string(i)].visivel = true;
@@ -122,7 +136,8 @@ void Placar::VERIFICA_BOI() {
     const bool computador = lado == 1;
     // Counted and saved first: the level change below compares the stored boi counters.
     j_.ganchos().boiGanho(lado);
-    j_.anuncios.FALA(computador ? "Eu ganhei um BOI" : "Voce ganhou um BOI", computador ? "BOI_COMP" : "BOI_JOG");
+    j_.anuncios.FALA(computador ? "Eu ganhei um BOI" : "Voce ganhou um BOI", computador ? "BOI_COMP" : "BOI_JOG",
+                     Falante::doLado('C'));
     e.PONTOS_JOG = e.PONTOS_COM = 0;
     e.PARTIDAS_NO_BOI = e.PARTIDAS_JOG = e.PARTIDAS_COM = 0;
     if (computador) ++e.BOIS_COM;
@@ -133,7 +148,8 @@ void Placar::VERIFICA_BOI() {
     j_.anuncios.TOCA_SOM("BOI", 2500);
     j_.Wait(1000);
     if (auto mudanca = j_.dificuldade.mudancaAposBoi(lado, j_.estatisticas, j_.chaves.MUDANCA_NIVEL_AUTOMATICA)) {
-        if (mudanca->aviso) j_.anuncios.FALA(mudanca->aviso->texto, mudanca->aviso->som);
+        // "Baixei", "Aumentei": the computer tells of its own level.
+        if (mudanca->aviso) j_.anuncios.FALA(mudanca->aviso->texto, mudanca->aviso->som, Falante::doLado('C'));
         j_.gravaPreferencias();
     }
     mostraFichas();

@@ -13,6 +13,8 @@ public:
     void FIM_PARTIDA();
     void mostraPalitosDaMesa();
     void mostraFichas();
+    // The score display of a game that is over: 0 to 0, no matchsticks, no chips. The bois stay.
+    void apagaPlacar();
     // The twelve-to-nothing show of side 1 ('C') or 2 ('J'), award included.
     void dozeAZero(int lado);
 

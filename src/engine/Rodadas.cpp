@@ -123,7 +123,8 @@ void Rodadas::mostraFechamento() {
     EstadoJogo& e = j_.estado;
     const int codigo = e.MOTIVO_FECHOU;
     j_.log(0, "ZAP FECHA!   M0" + std::to_string(codigo));
-    if (codigo >= 2 && codigo <= 7) j_.anuncios.FALA(ANUNCIOS[codigo], "FX01");
+    // "Me Fechou", "Fechei Você", "Acabou": the computer's side speaks, closed or closing.
+    if (codigo >= 2 && codigo <= 7) j_.anuncios.FALA(ANUNCIOS[codigo], "FX01", Falante::doLado('C'));
     if (codigo < 2 || codigo > 5 || !e.TRUCO_VALENDO) return;
     const int dono = e.JOGADOR_FECHOU;
     if (dono < 1 || dono > 4) return;
@@ -134,7 +135,7 @@ void Rodadas::mostraFechamento() {
 void Rodadas::mostraZap(int dono) {
     Controle& zap = j_.mesa["ZAP_JOG_" + std::to_string(dono)];
     zap.visivel = true;
-    j_.anuncios.FALA("Chupa Meu!", "CHUPA");
+    j_.anuncios.FALA("Chupa Meu!", "CHUPA", j_.anuncios.assento(dono));
     j_.anuncios.TOCA_SOM("MANILHA_PAUS", 500);
     j_.animacoes.chacoalhaComPausas(zap, {30, 30, 30});
     j_.Wait(1000);
@@ -153,8 +154,9 @@ void Rodadas::pontuaMao(int lado) {
         e.PONTOS_COM = j_.placarCarregado->second;
         j_.placarCarregado.reset();
     }
-    if (lado == 1) j_.anuncios.FALA("NÓS GANHAMOS !", "EU_GANHEI");
-    else j_.anuncios.FALA("VOCÊS GANHARAM ! ", "VOCE_GANHOU");
+    // Both are the computer's side's words: "we" are seats 2 and 4, "you" the user and partner.
+    if (lado == 1) j_.anuncios.FALA("NÓS GANHAMOS !", "EU_GANHEI", Falante::doLado('C'));
+    else j_.anuncios.FALA("VOCÊS GANHARAM ! ", "VOCE_GANHOU", Falante::doLado('C'));
     j_.Wait(500);
     j_.mesa["CARTA_MAIOR"].visivel = false;
     RECOLHE_CARTAS(lado);
@@ -224,6 +226,8 @@ void Rodadas::JOGA_CARTA(int p, int s) {
     if (!jogador.PODE_JOGAR) return;
 
     jogador.PODE_JOGAR = false;
+    // The user's turn is over the moment his card leaves the hand, before it lands.
+    if (p == 1) j_.turnos.mostraSuaVez(false);
     slot.JOGADA = true;
     const bool encoberta = escondida.marcado;
     j_.ganchos().APRENDE_REGRA(p, s, 0, encoberta);
@@ -295,7 +299,7 @@ void Rodadas::JOGA_CARTA(int p, int s) {
 
     marcaResultado();
     marcador.visivel = true;
-    if (!encoberta && j_.prefs.DIFICULDADE <= 1) j_.anuncios.FALA(j_.rotulo(p, s), "");
+    if (!encoberta && j_.prefs.DIFICULDADE <= 1) j_.anuncios.FALA(j_.rotulo(p, s), "", j_.anuncios.assento(p));
 
     if (e.CARTAS_NA_MESA == 4) {
         e.DADOS_RODADAS[t].RESULTADO = e.RESULTADO_RODADA_ATUAL;

@@ -129,7 +129,7 @@ bool Truco::TRUCO_NA_MAO_DE_ONZE() {
     if (!e.MAO_DE_ONZE) return false;
     e.ESTADO_TRUCO = 17;
     e.VALOR_TRUCO = 3;
-    j_.anuncios.FALA("Não pode TRUCAR na MÃO de ONZE", "BOBAO");
+    j_.anuncios.FALA("Não pode TRUCAR na MÃO de ONZE", "BOBAO", j_.anuncios.assento(chamadorDoComputador()));
     return true;
 }
 
@@ -137,9 +137,11 @@ void Truco::RESPONDE(int valor) {
     EstadoJogo& e = j_.estado;
     if (TRUCO_NA_MAO_DE_ONZE()) return;
     const bool aceita = j_.decisoes.computadorAceita(valor);
+    // The side answers; the opponent who would raise is the one heard.
+    const Falante quem = j_.anuncios.assento(chamadorDoComputador());
     if (!aceita) {
         j_.log(0, "[--] COMPUTADOR RECUSOU TRUCO " + std::to_string(valor) + (valor == 12 ? " - PARTIDA " : " "));
-        j_.anuncios.FALA("Tá Louco !", "RECUSA");
+        j_.anuncios.FALA("Tá Louco !", "RECUSA", quem);
         // Running gives the caller the stake accepted before the call.
         e.VALOR_TRUCO = valor == 3 ? 1 : valor - 3;
         e.ESTADO_TRUCO = 18;
@@ -153,7 +155,7 @@ void Truco::RESPONDE(int valor) {
                 TRUCA(6, true);
             } else {
                 j_.log(0, "[++] COMPUTADOR ACEITOU TRUCO 3 ");
-                j_.anuncios.FALA("JOGA", "JOGA");
+                j_.anuncios.FALA("JOGA", "JOGA", quem);
             }
             break;
         case 6:
@@ -164,18 +166,18 @@ void Truco::RESPONDE(int valor) {
                 TRUCA(9, true);
             } else {
                 j_.log(0, "[++] TRUCO 6 ACEITO ");
-                j_.anuncios.FALA("JOGA !", "JOGA");
+                j_.anuncios.FALA("JOGA !", "JOGA", quem);
             }
             break;
         case 9:
             e.ESTADO_TRUCO = 12;
             j_.log(0, "[++] COMPUTADOR ACEITOU TRUCO 9 ");
-            j_.anuncios.FALA("JOGA !!!", "JOGA");
+            j_.anuncios.FALA("JOGA !!!", "JOGA", quem);
             break;
         default:
             e.ESTADO_TRUCO = 16;
             j_.log(0, "[++] COMPUTADOR ACEITOU TRUCO 12 - PARTIDA ");
-            j_.anuncios.FALA("Computador Aceitou o DOZE!", "JOGA");
+            j_.anuncios.FALA("Computador Aceitou o DOZE!", "JOGA", quem);
             break;
     }
 }
@@ -245,10 +247,10 @@ int Truco::PERGUNTA_TRUCO(int chamador, int valor) {
     const std::string v = std::to_string(valor);
     if (r == resposta::ACEITAR) {
         j_.log(0, "JOG_" + c + "= A | ACEITOU TRUCO  " + v);
-        j_.anuncios.FALA("JOGA", "JOGA");
+        j_.anuncios.FALA("JOGA", "JOGA", j_.anuncios.assento(1));
     } else if (r == resposta::FUGIR) {
         j_.log(0, "JOG_" + c + "- F | FUGIU DO TRUCO " + v);
-        j_.anuncios.FALA("Tá Louco !", "RECUSA");
+        j_.anuncios.FALA("Tá Louco !", "RECUSA", j_.anuncios.assento(1));
     } else {
         j_.log(0, "JOG_" + c + "+ S | SUBIU TRUCO    " + v);
     }
@@ -273,11 +275,11 @@ void Truco::decideMaoDeOnze() {
     if (e.PONTOS_COM == 11 && e.PONTOS_JOG != 11 && !e.MAO_ONZE_DECIDIDA) {
         e.MAO_ONZE_DECIDIDA = true;
         if (j_.decisoes.computadorJogaMaoDeOnze()) {
-            j_.anuncios.FALA("VOU JOGAR A MÃO DE ONZE", "JOGA_MAO_11");
+            j_.anuncios.FALA("VOU JOGAR A MÃO DE ONZE", "JOGA_MAO_11", Falante::doLado('C'));
             j_.log(0, "MAO DE ONZE - JOGAR ");
         } else {
             e.ESTADO_TRUCO = 19;
-            j_.anuncios.FALA("NÃO VOU JOGAR ESTA MÃO DE ONZE", "NAO_JOGA_MAO_11");
+            j_.anuncios.FALA("NÃO VOU JOGAR ESTA MÃO DE ONZE", "NAO_JOGA_MAO_11", Falante::doLado('C'));
             j_.log(0, "MAO DE ONZE - CORREU ");
         }
         j_.Wait(0);

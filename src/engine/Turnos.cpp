@@ -50,6 +50,7 @@ void Turnos::ESPERA_JOGADOR(int posicao) {
     e.JOGADOR_DA_VEZ = p;
     if (jogaSozinho(p)) escondida.visivel = false;  // stays enabled: the seat's cover wish goes into it
     e.JOGADORES[p].PODE_JOGAR = true;
+    if (p == 1) mostraSuaVez(true);
     j_.plataforma.ativaTimer(PISCA, true);
     while (e.JOGADORES[p].PODE_JOGAR && !e.PARAR) {
         if (e.ESTADO_TRUCO == 17 || e.ESTADO_TRUCO == 18 || e.ESTADO_TRUCO == 19) break;
@@ -58,6 +59,7 @@ void Turnos::ESPERA_JOGADOR(int posicao) {
     // However the wait ended (a card, a decided hand, a stop), no seat stays awaited: a later
     // timer tick would play into nothing.
     e.JOGADORES[p].PODE_JOGAR = false;
+    mostraSuaVez(false);
     j_.plataforma.ativaTimer(PISCA, false);
 }
 
@@ -121,7 +123,7 @@ void Turnos::COMPUTADOR_JOGA(int jogador) {
     DecisaoJogada d = j_.decisoes.DECIDE_JOGADA(jogador);
     if (j_.estado.MAO_DE_ONZE) d.trucar = false;
     if (j_.decisoes.GUARDA_CARTA(jogador, d.trucar, d.encobrir)) {
-        j_.anuncios.FALA("Guardei!", "");
+        j_.anuncios.FALA("Guardei!", "", j_.anuncios.assento(jogador));
     } else {
         for (int valor : {3, 6, 9, 12}) j_.truco.TRUCA(valor, d.trucar);
     }
@@ -162,11 +164,17 @@ void Turnos::PARCEIRO_JOGA(int jogador) {
     j_.rodadas.JOGA_CARTA(jogador, slotValido(jogador, d.slot));
 }
 
+void Turnos::mostraSuaVez(bool vez) {
+    j_.mesa["LOGOTIPO_1"].visivel = vez;
+    j_.mesa["LOGOTIPO_0"].visivel = false;
+}
+
 void Turnos::tickPisca() {
     ModeloMesa& m = j_.mesa;
     if (j_.estado.JOGADORES[1].PODE_JOGAR) {
-        m["LOGOTIPO_1"].visivel = !m["LOGOTIPO_1"].visivel;
-        m["LOGOTIPO_0"].visivel = !m["LOGOTIPO_0"].visivel;
+        const bool aceso = m["LOGOTIPO_1"].visivel;
+        m["LOGOTIPO_1"].visivel = !aceso;
+        m["LOGOTIPO_0"].visivel = aceso;
     }
     if (j_.chaves.J3_PAUSADO) j_.animacoes.chacoalha(m["IMG_JOGADOR_3"]);
     if (j_.estado.JOGO_EM_ANDAMENTO) j_.conversa.CONVERSA_JOGADORES();
@@ -214,8 +222,21 @@ void Turnos::PARAR_JOGO() {
     j_.estado.PARAR = true;
     j_.distribuicao.NOVA_MAO_MESA();
     j_.conversa.fechaBaloes();
+    limpaMesaParada();
     j_.Wait(50);
     j_.mesa["INICIO"].visivel = true;
+}
+
+void Turnos::limpaMesaParada() {
+    ModeloMesa& m = j_.mesa;
+    mostraSuaVez(false);
+    depoisDoUsuario();
+    depoisDoParceiro();
+    for (const char* nome : {"CARTA_MAIOR", "STA_JOG_TRUCOU", "STA_COM_TRUCOU", "CK_VOU_TRUCAR", "AVISO_M",
+                             "TfTRUCO_INFO", "MAO11"})
+        m[nome].visivel = false;
+    for (int p = 1; p <= 4; ++p) m["ZAP_JOG_" + std::to_string(p)].visivel = false;
+    j_.placar.apagaPlacar();
 }
 
 void Turnos::LACO_PARTIDAS() {

@@ -24,6 +24,9 @@ public:
     void PARCEIRO_JOGA(int jogador);
     void tickJogadores();
     void tickPisca();
+    // "Sua vez" is up exactly while the user's card is awaited, lit when the turn begins; the
+    // blink only changes how bright it is.
+    void mostraSuaVez(bool vez);
 
     void NOVO_JOGO();
     void PARAR_JOGO();
@@ -40,6 +43,8 @@ public:
 
 private:
     int slotValido(int jogador, int slot);
+    // A stopped game leaves nothing of itself on the table: no turn, no stake, no score.
+    void limpaMesaParada();
     Jogo& j_;
 };
 

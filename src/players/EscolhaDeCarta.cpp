@@ -10,6 +10,22 @@ namespace pelmar {
 namespace {
 constexpr int MAO = 1, SEGUNDO = 2, ANTEPE = 3, PE = 4;
 constexpr int REI = 144;
+
+// Where the user sees a card of his hand. The hand lies left to right in slot order and a card
+// played leaves a gap, so the place is counted among the cards still held: with slot 1 gone,
+// slot 2 is the one on the left.
+std::string lugarNaMao(const RegistroJogador& eu, int slot) {
+    int antes = 0, naMao = 0;
+    for (int s = 1; s <= 3; ++s) {
+        if (eu.CARTAS[s].JOGADA || eu.CARTAS[s].FORCA == 0) continue;
+        ++naMao;
+        if (s < slot) ++antes;
+    }
+    if (naMao <= 1) return "última carta";
+    if (antes == 0) return "carta da esquerda";
+    if (antes == naMao - 1) return "carta da direita";
+    return "carta do meio";
+}
 }  // namespace
 
 int EscolhaDeCarta::forca(int jogador, int slot) const {
@@ -253,9 +269,14 @@ EscolhaDeCarta::Conselho EscolhaDeCarta::CONSELHO(bool mostrar) {
     ANALISA_CARTA(1, sc, tc, ec);
     Controle& numeroRegra = j_.mesa["strNR_REGRA"];
     numeroRegra.texto = "Calculado";
+    // Rule numbers and weights mean something only to whoever is debugging the brain.
+    const bool depurando = j_.mesa["DEBUG"].visivel;
+    const RegistroJogador& eu = e.JOGADORES[1];
     auto texto = [&](int slot, bool trucar, bool encobrir, const char* jogar) {
-        return "Jogue a " + std::to_string(slot) + "ª carta / " + j_.rotulo(1, slot) + " " +
-               (trucar ? "TRUCAR! " : " ") + (encobrir ? "ENCOBRIR! " : jogar);
+        if (slot < 1 || slot > 3) return std::string("Você não tem carta na mão para jogar agora.");
+        // The card by the place it lies in on the table and by its name, never by its slot.
+        return "Jogue a " + lugarNaMao(eu, slot) + " / " + j_.rotulo(1, slot) + " " + (trucar ? "TRUCAR! " : " ") +
+               (encobrir ? "ENCOBRIR! " : jogar);
     };
     if (e.RODADA == 1) ec = false;
     const std::string primeiro = texto(sc, tc, ec, "JOGAR! ");
@@ -266,23 +287,25 @@ EscolhaDeCarta::Conselho EscolhaDeCarta::CONSELHO(bool mostrar) {
     std::string segundo, descricao;
     if (achou) {
         if (e.RODADA == 1) eb = false;
+        // A rule may name a card already on the table: as in play, the calculated card stands.
+        if (forca(1, sb) == 0) sb = sc;
         const ConsultaCerebro& consulta = j_.ia.consulta;
-        numeroRegra.texto = "IA = " + std::to_string(consulta.REGRA_USADA) + "/" +
-                            std::to_string(consulta.PESO_REGRA_USADA);
+        numeroRegra.texto = depurando ? "IA = " + std::to_string(consulta.REGRA_USADA) + "/" +
+                                            std::to_string(consulta.PESO_REGRA_USADA)
+                                      : "IA";
         segundo = texto(sb, tb, eb, " JOGAR! ");
         const Regra& r = j_.ia.cerebro[regra];
-        if (j_.mesa["DEBUG"].visivel) {
+        if (depurando) {
             auto l = [&](Campo f) { return std::string(1, r.letra(f)); };
             descricao = " CP:" + l(CARTA_P1) + l(CARTA_P2) + l(CARTA_P3) + " Rodada= " +
                         std::to_string(r[NR_RODADA]) + std::to_string(r[POSICAO_RODADA]) + "     (1)" + l(R1) +
                         l(CARTA_1R) + "   (2)" + l(R2) + l(CARTA_2R) + "   (3)" + l(R3) + l(CARTA_3R) +
                         "   Ação= " + std::to_string(r[ACAO]) + "   E=" + l(ENCOBRIR) + "   T=" + l(TRUCAR) +
                         " Cartas= " + l(CARTA_J1) + l(CARTA_J2) + l(CARTA_J3);
-        } else {
-            descricao = "Regra=" + std::to_string(consulta.REGRA_USADA) + " / " + std::to_string(r.QTE);
         }
     }
-    c.texto = "Conselho do PELMAR: \nCalculado:\n" + primeiro + "\n\nIA:\n" + descricao + "\n" + segundo + "\n\n";
+    c.texto = "Conselho do PELMAR: \nCalculado:\n" + primeiro + "\n\nIA:\n" + (depurando ? descricao + "\n" : "") +
+              segundo + "\n\n";
     c.decisao = achou ? DecisaoJogada{sb, tb, eb, regra} : DecisaoJogada{sc, tc, ec, 0};
     if (mostrar) j_.tela.caixaMensagem("Conselho", c.texto);
     return c;

@@ -15,7 +15,7 @@ constexpr int ALTURA_CARTA = 96;
 std::vector<LugarNaMesa> montaLugares() {
     std::vector<LugarNaMesa> l;
     auto poe = [&l](std::string nome, QRect casa, Peca peca, int fonte = 9, QString legenda = {}) {
-        l.push_back({std::move(nome), casa, peca, fonte, std::move(legenda), false, {}, false});
+        l.push_back({std::move(nome), casa, peca, fonte, std::move(legenda), false, {}, false, {}, {}});
     };
     auto carta = [](int x, int y) { return QRect(x, y, LARGURA_CARTA, ALTURA_CARTA); };
     const std::string um = "1", dois = "2", tres = "3";
@@ -23,7 +23,7 @@ std::vector<LugarNaMesa> montaLugares() {
     // Panels first: everything else is drawn over them.
     poe("PAINEL_PLACAR", {4, 4, 162, 182}, Peca::Caixa, 9, "Placar");
     poe("PAINEL_RESULTADO", {614, 4, 162, 182}, Peca::Caixa, 9, "Resultado Rod. ");
-    poe("PAINEL_AVISOS", {4, 404, 166, 152}, Peca::Caixa, 9, "Últimos avisos");
+    poe("PAINEL_AVISOS", {4, 398, 166, 160}, Peca::Caixa, 9, "Últimos avisos");
     poe("CAIXA_CARTAS_SAIRAM", {640, 404, 136, 152}, Peca::Caixa, 9, "Manilhas Sairam ");
 
     // The score: each side's points and matchsticks, the stake on the table, chips and bois.
@@ -54,19 +54,19 @@ std::vector<LugarNaMesa> montaLugares() {
         const std::string n = std::to_string(t);
         const int y = 24 + (t - 1) * 24;
         poe("RESULTADO_" + n, {622, y, 18, 18}, Peca::Resultado);
-        poe("R" + n + "Ja", {644, y, 88, 18}, Peca::Rotulo, 8, QString::number(t) + "ª ");
+        poe("R" + n + "Ja", {644, y, 88, 18}, Peca::Rotulo, 9, QString::number(t) + "ª ");
         poe("RODADA_BOM_" + n, {736, y + 1, 16, 16}, Peca::Polegar);
         poe("RODADA_MAU_" + n, {754, y + 1, 16, 16}, Peca::Polegar);
     }
     poe("MAIOR_CARTA_ROD_1", {622, 98, 30, 41}, Peca::Carta);
     poe("MAIOR_CARTA_ROD_2", {656, 98, 30, 41}, Peca::Carta);
     poe("RESULTADO_RODADA_1", {694, 102, 14, 14}, Peca::Resultado);
-    poe("RJ1b", {708, 100, 66, 16}, Peca::Rotulo, 8);
+    poe("RJ1b", {708, 100, 66, 16}, Peca::Rotulo, 9);
     poe("RESULTADO_RODADA_2", {694, 122, 14, 14}, Peca::Resultado);
-    poe("RJ2b", {708, 120, 66, 16}, Peca::Rotulo, 8);
+    poe("RJ2b", {708, 120, 66, 16}, Peca::Rotulo, 9);
     poe("VL_DIFICULDADE_ATUAL", {620, 146, 70, 16}, Peca::Rotulo, 9, "Nível ");
     poe("VL_DIFICULDADE_NOVA", {690, 146, 50, 16}, Peca::Rotulo, 9, "-> ");
-    poe("img_PERSONALIDADE", {744, 144, 26, 18}, Peca::Selo, 8, "IA");
+    poe("img_PERSONALIDADE", {744, 144, 26, 18}, Peca::Selo, 9, "IA");
     poe("TXT_PONTUACAO_PARCIAL", {620, 164, 70, 16}, Peca::Rotulo, 9, "Pontos ");
     poe("TXT_PONTUACAO_RECORDE", {692, 164, 80, 16}, Peca::Rotulo, 9, "Recorde ");
 
@@ -81,9 +81,9 @@ std::vector<LugarNaMesa> montaLugares() {
         poe(naipe + "_1", {740, y + 2, 26, 22}, Peca::Valor, 11, "A");
     }
 
-    // The last announcements, newest first.
+    // The last announcements, newest first, each tall enough for two lines.
     for (int i = 1; i <= 6; ++i)
-        poe("ULTIMA_AVISO_" + std::to_string(i), {10, 422 + (i - 1) * 22, 156, 20}, Peca::Rotulo, 9);
+        poe("ULTIMA_AVISO_" + std::to_string(i), {10, 414 + (i - 1) * 24, 156, 23}, Peca::Rotulo, 9);
 
     // The seats: 1 the user at the bottom, 2 on the right, 3 the partner at the top, 4 on the left.
     struct Assento {
@@ -106,7 +106,7 @@ std::vector<LugarNaMesa> montaLugares() {
         const int yNome = p == 1 ? a.retrato.top() - 20 : a.retrato.bottom() + 2;
         poe("NOME_JOG_" + n, {a.retrato.x() - 10, yNome, 120, 18}, Peca::Rotulo, 10);
         poe("IMG_JOGADOR_" + n, a.retrato, Peca::Retrato);
-        poe("JOGUE_J" + n, {a.jogue, QSize(16, 16)}, Peca::Seta, 8, "M");
+        poe("JOGUE_J" + n, {a.jogue, QSize(16, 16)}, Peca::Seta, 9, "M");
         for (int t = 1; t <= 3; ++t)
             poe("MESA_J" + n + std::to_string(t),
                 carta(a.mesaX + (t - 1) * a.passoMesaX, a.mesaY + (t - 1) * a.passoMesaY), Peca::Carta);
@@ -129,59 +129,76 @@ std::vector<LugarNaMesa> montaLugares() {
             Peca::Sombra);
     for (int i = 1; i <= 7; ++i) poe("BARALHO_" + std::to_string(i), carta(354, 222), Peca::Carta);
 
-    // Marks over the cards.
+    // Marks over the cards. The suggestion stands above the card it advises, the truco and cover
+    // marks beside its arrow; the row above the hand holds nothing else.
     poe("SOMBRA", carta(290, 452), Peca::Sombra);
     poe("CARTA_MAIOR", carta(354, 330), Peca::Marca);
     for (int s = 1; s <= 3; ++s)
-        poe("imgSUJESTAO_" + std::to_string(s), {290 + (s - 1) * 80 + 24, 430, 22, 20}, Peca::Seta, 8, "▼");
+        poe("imgSUJESTAO_" + std::to_string(s), {290 + (s - 1) * 80 + 5, 430, 22, 20}, Peca::Seta, 9, "▼");
     for (int p = 1; p <= 4; ++p) {
         const QRect r = assentos[static_cast<std::size_t>(p - 1)].retrato;
         poe("ZAP_JOG_" + std::to_string(p), {r.right() - 44, r.bottom() - 22, 50, 24}, Peca::Selo, 11, "ZAP!");
     }
 
-    // The user's controls, beside his hand.
-    poe("TRUCO3", {534, 452, 96, 30}, Peca::Botao, 11);
-    poe("TRUCO6", {534, 452, 96, 30}, Peca::Botao, 11);
-    poe("TRUCO9", {534, 452, 96, 30}, Peca::Botao, 11);
-    poe("TRUCO12", {534, 452, 96, 30}, Peca::Botao, 11);
-    poe("FUGIR", {534, 488, 96, 26}, Peca::Botao, 10);
-    poe("ESCONDIDA", {500, 520, 136, 20}, Peca::Marcador, 9);
-    poe("imgSUJESTAO_TRUCAR", {612, 456, 20, 20}, Peca::Selo, 8, "T");
-    poe("imgSUJESTAO_ENCOBRIR", {612, 520, 20, 20}, Peca::Selo, 8, "E");
-    poe("STA_JOG_TRUCOU", {290, 434, 90, 16}, Peca::Rotulo, 9);
-    poe("LOGOTIPO_1", {386, 430, 70, 20}, Peca::Selo, 10, "Sua vez");
-    poe("LOGOTIPO_0", {386, 430, 70, 20}, Peca::Selo, 10, "");
-    poe("strNR_REGRA", {180, 538, 110, 16}, Peca::Rotulo, 8);
-    poe("TXT_QTE_RODADAS", {460, 434, 72, 16}, Peca::Rotulo, 8);
+    // The user's controls in a column right of his hand, clear of its cards: whose turn, whether
+    // his side may call, the call, the run, the covered play.
+    poe("LOGOTIPO_1", {540, 428, 84, 20}, Peca::Selo, 10, "Sua vez");
+    poe("LOGOTIPO_0", {540, 428, 84, 20}, Peca::Selo, 10, "Sua vez");
+    poe("STA_JOG_TRUCOU", {526, 450, 110, 16}, Peca::Rotulo, 9);
+    poe("TRUCO3", {526, 468, 110, 28}, Peca::Botao, 11);
+    poe("TRUCO6", {526, 468, 110, 28}, Peca::Botao, 11);
+    poe("TRUCO9", {526, 468, 110, 28}, Peca::Botao, 11);
+    poe("TRUCO12", {526, 468, 110, 28}, Peca::Botao, 11);
+    poe("FUGIR", {526, 499, 110, 24}, Peca::Botao, 10);
+    poe("ESCONDIDA", {524, 527, 114, 22}, Peca::Marcador, 9);
+    poe("imgSUJESTAO_TRUCAR", {319, 430, 18, 20}, Peca::Selo, 9, "T");
+    poe("imgSUJESTAO_ENCOBRIR", {339, 430, 18, 20}, Peca::Selo, 9, "E");
+    // Below and above the user's portrait: where the advice came from, the card count.
+    poe("strNR_REGRA", {176, 543, 112, 15}, Peca::Rotulo, 9);
+    poe("TXT_QTE_RODADAS", {176, 414, 112, 16}, Peca::Rotulo, 9);
 
-    // The partner's controls, beside his hand.
-    poe("STA_COM_TRUCOU", {290, 106, 90, 16}, Peca::Rotulo, 9);
-    poe("CK_VOU_TRUCAR", {530, 10, 84, 20}, Peca::Marcador, 9);
-    poe("PAUSAR_JOG_3", {526, 32, 88, 20}, Peca::Marcador, 8);
-    poe("DESCISAO_JOGAR", {530, 54, 84, 16}, Peca::Rotulo, 8);
-    poe("DECISAO_CARTA", {530, 70, 84, 16}, Peca::Rotulo, 8);
-    poe("DECISAO_TRUCO", {530, 86, 84, 16}, Peca::Rotulo, 8);
+    // The partner's controls, beside and under his hand. Under it too, the computer's side's
+    // flag, which says whose it is: alone there it read as the partner's.
+    poe("PAUSAR_JOG_3", {290, 106, 100, 18}, Peca::Marcador, 9);
+    poe("STA_COM_TRUCOU", {394, 106, 127, 16}, Peca::Rotulo, 9, "Adversários: ");
+    poe("CK_VOU_TRUCAR", {526, 10, 86, 20}, Peca::Marcador, 9);
+    poe("DESCISAO_JOGAR", {530, 54, 84, 16}, Peca::Rotulo, 9);
+    poe("DECISAO_CARTA", {530, 70, 84, 16}, Peca::Rotulo, 9);
+    poe("DECISAO_TRUCO", {530, 86, 84, 16}, Peca::Rotulo, 9);
 
     poe("MAO11", {176, 188, 90, 20}, Peca::Selo, 10, "MÃO DE 11");
-    poe("DEBUG", {176, 210, 60, 16}, Peca::Selo, 8, "DEBUG");
+    poe("DEBUG", {176, 210, 60, 16}, Peca::Selo, 9, "DEBUG");
+
+    // Whose seats the user and his partner have, whatever names the draw gave them: a tag on
+    // each portrait's lower edge.
+    poe("MARCA_VOCE", {200, 526, 60, 16}, Peca::Etiqueta, 10, "Você");
+    poe("MARCA_PARCEIRO", {195, 72, 70, 16}, Peca::Etiqueta, 10, "Parceiro");
 
     // Balloons, the start prompt and the announcement above everything on the cloth.
     for (int p = 1; p <= 4; ++p)
         poe("FALA_J" + std::to_string(p), assentos[static_cast<std::size_t>(p - 1)].balao, Peca::Balao, 9);
     poe("INICIO", {200, 250, 380, 44}, Peca::Aviso, 15, "Pressione F2 para começar uma nova partida");
-    poe("AVISO_M", {170, 262, 440, 46}, Peca::Aviso, 18);
+    // Tall enough for the faces of whoever speaks beside the words.
+    poe("AVISO_M", {150, 250, 480, 64}, Peca::Aviso, 18);
 
     const std::set<std::string, std::less<>> deInicio = {
         "PONTOS_JOG", "PONTOS_COM", "PONTOS_MESA", "RESULTADO_1", "RESULTADO_2", "RESULTADO_3", "R1Ja", "R2Ja",
         "R3Ja", "RESULTADO_RODADA_1", "RESULTADO_RODADA_2", "RJ1b", "RJ2b", "TXT_PONTUACAO_PARCIAL",
-        "TXT_PONTUACAO_RECORDE", "VL_DIFICULDADE_ATUAL", "PAUSAR_JOG_3", "CAIXA_CARTAS_SAIRAM", "LOGOTIPO_0",
+        "TXT_PONTUACAO_RECORDE", "VL_DIFICULDADE_ATUAL", "PAUSAR_JOG_3", "CAIXA_CARTAS_SAIRAM",
         "IMG_JOGADOR_1", "IMG_JOGADOR_2", "IMG_JOGADOR_3", "IMG_JOGADOR_4", "NOME_JOG_1", "NOME_JOG_2",
         "NOME_JOG_3", "NOME_JOG_4"};
     for (LugarNaMesa& lugar : l) {
         lugar.deInicio = deInicio.count(lugar.nome) > 0;
         // The last announcements are hidden at the higher levels, and their panel with them.
         if (lugar.nome == "PAINEL_AVISOS") lugar.segue = "ULTIMA_AVISO_1";
+        // A seat's tag goes with its portrait (hidden in the twelve-to-nothing show).
+        if (lugar.nome == "MARCA_VOCE") lugar.segue = "IMG_JOGADOR_1";
+        if (lugar.nome == "MARCA_PARCEIRO") lugar.segue = "IMG_JOGADOR_3";
         lugar.dobravel = lugar.nome == "PAINEL_RESULTADO" || lugar.nome == "CAIXA_CARTAS_SAIRAM";
+        if (lugar.nome == "imgSUJESTAO_TRUCAR" || lugar.nome == "imgSUJESTAO_ENCOBRIR") {
+            lugar.aoLadoDe = {"imgSUJESTAO_1", "imgSUJESTAO_2", "imgSUJESTAO_3"};
+            lugar.passo = {lugar.nome == "imgSUJESTAO_TRUCAR" ? 24 : 44, 0};
+        }
     }
     return l;
 }

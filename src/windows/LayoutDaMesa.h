@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
@@ -11,6 +12,9 @@ namespace pelmar {
 // The table is drawn on a fixed design area and scaled to the window as a whole.
 inline constexpr int LARGURA_DA_MESA = 780;
 inline constexpr int ALTURA_DA_MESA = 560;
+// The window is not made smaller than this share of the design: below it the smallest words on
+// the table (9 design pixels) would drop under 8 screen pixels.
+inline constexpr double ESCALA_MINIMA = 0.9;
 
 // How a control of the table model is drawn.
 enum class Peca {
@@ -30,6 +34,7 @@ enum class Peca {
     Sombra,       // the shadow under a lifted card
     Seta,         // a suggestion or a lead marker
     Selo,         // a small coloured badge with a word
+    Etiqueta,     // a seat's permanent tag saying whose seat it is
     Caixa,        // a panel drawn under other controls
     Botao,        // a push button
     Marcador,     // a check box
@@ -43,8 +48,12 @@ struct LugarNaMesa {
     int fonte = 9;       // design pixels
     QString legenda;     // fixed words drawn before the model's text, or the panel's title
     bool deInicio = false;  // shown from the start: the game only changes its words or colours
-    std::string segue;      // a table panel shown only while this control of the game is
+    std::string segue;      // a table piece shown only while this control of the game is
     bool dobravel = false;  // a panel the user folds to its title with a click
+    // A mark that stands beside whichever of these is shown, `passo` from its home; at its own
+    // home when none is.
+    std::vector<std::string> aoLadoDe;
+    QPoint passo;
 };
 
 // Every control the table window draws, in drawing order (later ones on top).

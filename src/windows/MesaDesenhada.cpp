@@ -1,9 +1,11 @@
 #include "windows/MesaDesenhada.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -27,13 +29,18 @@ void ajustaFonte(QWidget& w, int tamanho, double escala) {
 // A folded panel keeps its title.
 constexpr int ALTURA_RECOLHIDO = 22;
 
+// The window's own notes: under the partner's hand, above the middle of the table.
+const QRect CASA_DO_RECADO(170, 196, 440, 48);
+constexpr int DURACAO_DO_RECADO_MS = 6000;
+
 }  // namespace
 
 MesaDesenhada::MesaDesenhada(ModeloMesa& modelo, const ImagensDaMesa& imagens, QWidget* pai)
     : QWidget(pai), modelo_(modelo), imagens_(imagens) {
     setObjectName("MESA");
     setMouseTracking(true);
-    setMinimumSize(LARGURA_DA_MESA / 2, ALTURA_DA_MESA / 2);
+    setMinimumSize(static_cast<int>(std::ceil(LARGURA_DA_MESA * ESCALA_MINIMA)),
+                   static_cast<int>(std::ceil(ALTURA_DA_MESA * ESCALA_MINIMA)));
     for (const LugarNaMesa& lugar : lugaresDaMesa()) {
         const Controle* controle = modelo.existe(lugar.nome) ? &modelo[lugar.nome] : nullptr;
         const Controle* seguido = lugar.segue.empty() ? nullptr : &modelo[lugar.segue];
@@ -46,12 +53,41 @@ MesaDesenhada::MesaDesenhada(ModeloMesa& modelo, const ImagensDaMesa& imagens, Q
             itens_.push_back({&lugar, controle, peca, peca, seguido});
         }
     }
-    lugarDoVoo_ = {"VOO", {0, 0, 71, 96}, Peca::Carta, 9, {}, false, {}, false};
+    lugarDoVoo_ = {"VOO", {0, 0, 71, 96}, Peca::Carta, 9, {}, false, {}, false, {}, {}};
     voo_ = new PecaDaMesa(lugarDoVoo_, imagens_, gestos, this);
     voo_->setAttribute(Qt::WA_TransparentForMouseEvents);
     voo_->hide();
+    recado_ = new QLabel(this);
+    recado_->setObjectName("RECADO");
+    recado_->setAlignment(Qt::AlignCenter);
+    recado_->setWordWrap(true);
+    recado_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    recado_->setStyleSheet("QLabel { background: rgba(20, 30, 20, 215); color: #fff3c4;"
+                           " border: 2px solid #ffe08a; border-radius: 10px; padding: 2px 8px; }");
+    recado_->hide();
+    fimDoRecado_ = new QTimer(this);
+    fimDoRecado_->setSingleShot(true);
+    fimDoRecado_->setInterval(DURACAO_DO_RECADO_MS);
+    connect(fimDoRecado_, &QTimer::timeout, recado_, &QWidget::hide);
     sincroniza();
 }
+
+void MesaDesenhada::mostraRecado(const QString& texto) {
+    recado_->setText(texto);
+    posicionaRecado();
+    recado_->show();
+    recado_->raise();
+    fimDoRecado_->start();
+}
+
+void MesaDesenhada::posicionaRecado() {
+    recado_->setGeometry(naJanela(CASA_DO_RECADO));
+    QFont f = recado_->font();
+    f.setPixelSize(std::max(6, static_cast<int>(std::lround(13 * escala_))));
+    recado_->setFont(f);
+}
+
+QString MesaDesenhada::recado() const { return recado_->isVisible() ? recado_->text() : QString(); }
 
 void MesaDesenhada::criaBotao(const LugarNaMesa& lugar, const Controle* controle) {
     auto* botao = new QPushButton(this);
@@ -91,6 +127,11 @@ QRect MesaDesenhada::naJanela(const QRect& casa) const {
 QRect MesaDesenhada::casaDe(const Item& item) const {
     QRect casa = item.lugar->casa;
     if (recolhidos_.count(item.lugar->nome)) casa.setHeight(ALTURA_RECOLHIDO);
+    for (const std::string& vizinho : item.lugar->aoLadoDe) {
+        if (!modelo_.existe(vizinho) || !modelo_[vizinho].visivel) continue;
+        casa.moveTopLeft(casaNaMesa(vizinho).topLeft() + item.lugar->passo);
+        break;
+    }
     if (!item.controle) return casa;
     const Controle& c = *item.controle;
     if (!c.alvo.empty()) {
@@ -203,6 +244,7 @@ void MesaDesenhada::resizeEvent(QResizeEvent*) {
     escala_ = std::min(static_cast<double>(width()) / LARGURA_DA_MESA, static_cast<double>(height()) / ALTURA_DA_MESA);
     origem_ = QPoint(static_cast<int>((width() - LARGURA_DA_MESA * escala_) / 2),
                      static_cast<int>((height() - ALTURA_DA_MESA * escala_) / 2));
+    posicionaRecado();
     sincroniza();
 }
 

@@ -3,6 +3,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QLabel;
+class QTimer;
+
 #include <functional>
 #include <memory>
 #include <set>
@@ -38,6 +41,11 @@ public:
     void alternaRecolhido(const std::string& painel);
     bool recolhido(const std::string& painel) const { return recolhidos_.count(painel) > 0; }
 
+    // A word from the window itself, not the game, over the table for a few seconds.
+    void mostraRecado(const QString& texto);
+    // The note shown now; empty when none is.
+    QString recado() const;
+
     double escala() const { return escala_; }
     // A design-area rectangle in this widget's coordinates.
     QRect naJanela(const QRect& casa) const;
@@ -65,6 +73,7 @@ private:
     // The panels whose contents are not shown now.
     std::vector<const LugarNaMesa*> paineisFechados() const;
     void sincronizaVoo();
+    void posicionaRecado();
 
     ModeloMesa& modelo_;
     const ImagensDaMesa& imagens_;
@@ -74,6 +83,8 @@ private:
     double escala_ = 1.0;
     QPoint origem_;
     QPixmap panoEscalado_;
+    QLabel* recado_ = nullptr;
+    QTimer* fimDoRecado_ = nullptr;
     std::set<std::string, std::less<>> recolhidos_;
 };
 

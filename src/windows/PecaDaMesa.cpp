@@ -1,11 +1,15 @@
 #include "windows/PecaDaMesa.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "presentation/ImagensDaMesa.h"
 
@@ -57,8 +61,9 @@ PecaDaMesa::PecaDaMesa(const LugarNaMesa& lugar, const ImagensDaMesa& imagens, c
     setMouseTracking(true);
     if (lugar.peca == Peca::Boi) setToolTip(lugar.legenda);
     // Panels and the announcement must not swallow clicks meant for the table below them.
+    // A seat's tag lets clicks through to the portrait it lies on.
     if ((lugar.peca == Peca::Caixa && !lugar.dobravel) || lugar.peca == Peca::Aviso || lugar.peca == Peca::Sombra ||
-        lugar.peca == Peca::Marca)
+        lugar.peca == Peca::Marca || lugar.peca == Peca::Etiqueta)
         setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -67,6 +72,7 @@ void PecaDaMesa::mostra(const Controle* controle, double escala) {
     Face face = Face::Nada;
     int carta = 0;
     Cor cor = Cor::Preto, corFundo = Cor::Preto;
+    Falante falante;
     const bool aceso = !controle || controle->visivel;
     if (controle) {
         // "\r" in the game's texts is a line break.
@@ -81,11 +87,13 @@ void PecaDaMesa::mostra(const Controle* controle, double escala) {
         carta = controle->carta;
         cor = controle->cor;
         corFundo = controle->corFundo;
+        falante = controle->falante;
         poeDica(*this, controle->dica);
     }
     if (texto == texto_ && face == face_ && carta == carta_ && cor == cor_ && corFundo == corFundo_ &&
-        escala == escala_ && aceso == aceso_)
+        escala == escala_ && aceso == aceso_ && falante == falante_)
         return;
+    falante_ = std::move(falante);
     aceso_ = aceso;
     texto_ = texto;
     face_ = face;
@@ -112,10 +120,99 @@ QFont PecaDaMesa::fonte() const {
     return f;
 }
 
+QFont PecaDaMesa::fonteQueCabe(const QRect& area) const {
+    QFont f = fonte();
+    // Words that would be cut at the edge of their place are drawn a little smaller instead,
+    // down to four fifths of their size.
+    const int menor = std::max(6, f.pixelSize() * 4 / 5);
+    while (f.pixelSize() > menor &&
+           QFontMetrics(f).boundingRect(area, Qt::TextWordWrap, texto_).height() > area.height())
+        f.setPixelSize(f.pixelSize() - 1);
+    return f;
+}
+
 void PecaDaMesa::desenhaTexto(QPainter& p, const QRect& area, int alinhamento, const QColor& cor) const {
-    p.setFont(fonte());
+    p.setFont(fonteQueCabe(area));
     p.setPen(cor);
     p.drawText(area, alinhamento | Qt::TextWordWrap, texto_);
+}
+
+void PecaDaMesa::desenhaAviso(QPainter& p) const {
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const double s = escala_;
+    // The side that speaks tints the line in its colour, as the tricks are marked; the table's
+    // own words keep the neutral gold.
+    QColor borda(255, 240, 150), fundo(20, 30, 20, 200);
+    if (falante_.lado == 'C') {
+        borda = QColor(240, 90, 80);
+        fundo = QColor(90, 16, 16, 225);
+    } else if (falante_.lado == 'J') {
+        borda = QColor(120, 160, 255);
+        fundo = QColor(16, 32, 100, 225);
+    }
+    p.setPen(QPen(borda, 2.5 * s));
+    p.setBrush(fundo);
+    p.drawRoundedRect(r, 10 * s, 10 * s);
+    QRect areaDoTexto = rect();
+    if (falante_.lado == 'C' || falante_.lado == 'J') {
+        const QRectF quem(r.left() + 6 * s, r.top() + 4 * s, 100 * s, r.height() - 8 * s);
+        desenhaFalante(p, quem, borda);
+        areaDoTexto.setLeft(static_cast<int>(quem.right() + 4 * s));
+    }
+    desenhaTexto(p, areaDoTexto, Qt::AlignCenter, cor_ == Cor::Preto ? QColor(255, 255, 255) : corNaMesa(cor_));
+}
+
+void PecaDaMesa::desenhaFalante(QPainter& p, const QRectF& area, const QColor& borda) const {
+    const double s = escala_;
+    std::vector<int> assentos;
+    QString legenda;
+    if (falante_.assento >= 1 && falante_.assento <= 4) {
+        assentos = {falante_.assento};
+        legenda = falante_.assento == 1 ? QString::fromUtf8("Você") : QString::fromStdString(falante_.nome);
+    } else if (falante_.lado == 'C') {
+        assentos = {4, 2};  // as they sit: left, then right
+        legenda = QString::fromUtf8("Adversários");
+    } else {
+        assentos = {1, 3};
+        legenda = "Sua dupla";
+    }
+    const double alturaLegenda = 13 * s;
+    const QRectF lugar = area.adjusted(0, 0, 0, -alturaLegenda);
+    // Faces keep the portraits' shape, side by side and centred.
+    const double n = static_cast<double>(assentos.size());
+    double h = lugar.height(), w = h * 1.25;
+    const double folga = 4 * s;
+    if (w * n + folga * (n - 1) > lugar.width()) {
+        w = (lugar.width() - folga * (n - 1)) / n;
+        h = w / 1.25;
+    }
+    double x = lugar.center().x() - (w * n + folga * (n - 1)) / 2;
+    for (int assento : assentos) {
+        const QRectF rosto(x, lugar.top() + (lugar.height() - h) / 2, w, h);
+        const auto& rostos = imagens_.rostos(assento);
+        QPainterPath moldura;
+        moldura.addRoundedRect(rosto, 4 * s, 4 * s);
+        if (!rostos.empty() && !rostos.front().isNull()) {
+            p.save();
+            p.setClipPath(moldura);
+            p.drawImage(rosto, rostos.front());
+            p.restore();
+        } else {
+            p.fillPath(moldura, QColor(90, 90, 100));
+        }
+        p.setPen(QPen(borda, 1.5 * s));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(moldura);
+        x += w + folga;
+    }
+    QFont f = font();
+    f.setPixelSize(std::max(6, static_cast<int>(std::lround(10 * s))));
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(255, 255, 255));
+    const QRectF linha(area.left() - 4 * s, area.bottom() - alturaLegenda, area.width() + 8 * s, alturaLegenda);
+    p.drawText(linha, Qt::AlignCenter,
+               QFontMetrics(f).elidedText(legenda, Qt::ElideRight, static_cast<int>(linha.width())));
 }
 
 void PecaDaMesa::desenhaCarta(QPainter& p) const {
@@ -177,10 +274,7 @@ void PecaDaMesa::paintEvent(QPaintEvent*) {
                          corNaMesa(cor_));
             break;
         case Peca::Aviso:
-            p.setPen(QPen(QColor(255, 240, 150), 2 * s));
-            p.setBrush(QColor(20, 30, 20, 200));
-            p.drawRoundedRect(r, 10 * s, 10 * s);
-            desenhaTexto(p, rect(), Qt::AlignCenter, cor_ == Cor::Preto ? QColor(255, 255, 255) : corNaMesa(cor_));
+            desenhaAviso(p);
             break;
         case Peca::Balao: {
             QPainterPath balao;
@@ -280,13 +374,30 @@ void PecaDaMesa::paintEvent(QPaintEvent*) {
             p.drawEllipse(r);
             desenhaTexto(p, rect(), Qt::AlignCenter, QColor(40, 20, 0));
             break;
-        case Peca::Selo:
-            if (lugar_.legenda.isEmpty()) break;  // the dark half of a blink
-            p.setPen(QPen(QColor(255, 255, 255), s));
-            p.setBrush(lugar_.nome.rfind("ZAP", 0) == 0 ? QColor(200, 30, 30) : QColor(200, 120, 20));
+        case Peca::Selo: {
+            if (lugar_.legenda.isEmpty()) break;
+            // The dim half of the turn's blink still says whose turn it is.
+            const bool fraco = lugar_.nome == "LOGOTIPO_0";
+            p.setPen(QPen(fraco ? QColor(255, 230, 190, 150) : QColor(255, 255, 255), s));
+            p.setBrush(lugar_.nome.rfind("ZAP", 0) == 0 ? QColor(200, 30, 30)
+                       : fraco                          ? QColor(120, 70, 10, 170)
+                                                        : QColor(200, 120, 20));
             p.drawRoundedRect(r, 5 * s, 5 * s);
-            desenhaTexto(p, rect(), Qt::AlignCenter, QColor(255, 255, 255));
+            desenhaTexto(p, rect(), Qt::AlignCenter, fraco ? QColor(255, 225, 170) : QColor(255, 255, 255));
             break;
+        }
+        case Peca::Etiqueta: {
+            // The user's side's blue, as its tricks are marked.
+            p.setPen(QPen(QColor(230, 236, 255), 1.2 * s));
+            p.setBrush(QColor(30, 70, 200, 235));
+            p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+            QFont f = fonte();
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(QColor(255, 255, 255));
+            p.drawText(rect(), Qt::AlignCenter, texto_);
+            break;
+        }
         case Peca::Caixa:
             p.setPen(QPen(QColor(255, 255, 255, 120), s));
             p.setBrush(QColor(0, 0, 0, 70));

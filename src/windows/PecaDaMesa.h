@@ -36,6 +36,10 @@ public:
     Face face() const { return face_; }
     int carta() const { return carta_; }
     Cor cor() const { return cor_; }
+    const Falante& falante() const { return falante_; }
+    // The font the words are drawn in within `area`: the piece's own, or smaller when they
+    // would not fit.
+    QFont fonteQueCabe(const QRect& area) const;
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -47,6 +51,9 @@ protected:
 private:
     void desenhaCarta(class QPainter& p) const;
     void desenhaTexto(QPainter& p, const QRect& area, int alinhamento, const QColor& cor) const;
+    void desenhaAviso(QPainter& p) const;
+    // Who says the announcement, inside `area`: the seat's face and name, or the side's two faces.
+    void desenhaFalante(QPainter& p, const QRectF& area, const QColor& borda) const;
     QFont fonte() const;
 
     const LugarNaMesa& lugar_;
@@ -58,6 +65,7 @@ private:
     int carta_ = 0;
     Cor cor_ = Cor::Preto;
     Cor corFundo_ = Cor::Preto;
+    Falante falante_;
     bool aceso_ = true;  // a chip won, or only its empty place
     bool pressionada_ = false;
 };

@@ -82,7 +82,7 @@ void TForm2::criaJanelasAuxiliares() {
     comandosHistorico_ = std::make_unique<ComandosHistorico>(jogo_, *log_);
     comandosHistorico_->abreEndereco = abre;
     comandosHistorico_->mostraMensagem = [this](const QString& texto) { mensagem("Pelmar", texto); };
-    piadas_ = new TfPIADAS(this);
+    piadas_ = new TfPIADAS(imagens_, this);
     piadas_->aoFechar = [this] { jogo_.mesa["TfPIADAS"].visivel = false; };
     recorde_ = new TfmtRECORDE(jogo_, this);
     recorde_->abreEndereco = abre;
@@ -142,6 +142,8 @@ void TForm2::NOVO_JOGO() {
         if (jogo_.estado.PARAR || parando_) {
             novoJogoPedido_ = true;
             novaPartida_->setEnabled(false);
+        } else {
+            explicaPartidaEmAndamento();
         }
         return;
     }
@@ -376,9 +378,21 @@ void TForm2::closeEvent(QCloseEvent* evento) {
     evento->accept();
 }
 
+void TForm2::explicaPartidaEmAndamento() {
+    // A key that does nothing looks broken: say why the game goes on.
+    mesa_->mostraRecado(QString::fromUtf8(
+        "Já tem uma partida em andamento.\nPara começar outra, pare esta com F3 e aperte F2 de novo."));
+}
+
 void TForm2::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_Escape || evento->key() == Qt::Key_Space) {
         showMinimized();
+        return;
+    }
+    // While a game runs its menu item is off, so F2 arrives here instead of starting one.
+    if (evento->key() == Qt::Key_F2 && evento->modifiers() == Qt::NoModifier && partidasNaPilha_ > 0 &&
+        !jogo_.estado.PARAR && !parando_) {
+        explicaPartidaEmAndamento();
         return;
     }
     QMainWindow::keyPressEvent(evento);

@@ -91,6 +91,8 @@ private:
     void criaJanelasAuxiliares();
     void mensagem(const QString& titulo, const QString& texto);
     void alternaDebug();
+    // F2 while a game runs: a note on the table instead of nothing at all.
+    void explicaPartidaEmAndamento();
     // The table's shows play only while the stop flag is down; out of a game it is lowered for them.
     void mostraForaDoJogo(const std::function<void()>& show);
     void testaSom();

@@ -152,7 +152,8 @@ TEST_F(EscolhaDeCartaTeste, ConselhoESugestaoParaOUsuario) {
     mao(3, {QUATRO, SETE, DAMA});
     const auto conselho = escolha().CONSELHO(true);
     EXPECT_EQ(conselho.decisao.slot, 2);  // the ace: the weakest above a King
-    EXPECT_EQ(conselho.texto.rfind("Conselho do PELMAR: \nCalculado:\nJogue a 2ª carta / ", 0), 0u) << conselho.texto;
+    EXPECT_EQ(conselho.texto.rfind("Conselho do PELMAR: \nCalculado:\nJogue a carta do meio / ", 0), 0u)
+        << conselho.texto;
     EXPECT_EQ(jogo->mesa["strNR_REGRA"].texto, "Calculado");
     ASSERT_EQ(tela.mensagens.size(), 1u);
 
