@@ -14,11 +14,14 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/LinhaDeComando.h"
 #include "records/InstalacaoDados.h"
 #include "records/PastaTrabalho.h"
 #include "windows/SessaoDesktop.h"
+#include "windows/TfABOUT.h"
 #include "windows/TfmtSPLASH.h"
 
 namespace {
@@ -58,10 +61,7 @@ void posicionaJanela(QWidget& janela, int esquerda, int topo) {
 
 int main(int argc, char** argv) {
     const auto inicio = std::chrono::steady_clock::now();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Pelmar");
-    QApplication::setDesktopFileName("pelmar");
-
+    // Read before the GUI exists: help, version and a mistyped option need no display.
     std::vector<std::string> argumentos;
     for (int i = 1; i < argc; ++i) argumentos.emplace_back(argv[i]);
     const pelmar::LinhaDeComando linha = pelmar::leLinhaDeComando(argumentos);
@@ -69,10 +69,24 @@ int main(int argc, char** argv) {
         std::cout << pelmar::AJUDA_DA_LINHA_DE_COMANDO;
         return 0;
     }
+    if (linha.versao) {
+        std::cout << "Pelmar " << pelmar::VERSAO_DO_PROGRAMA << "\n";
+        return 0;
+    }
     if (!linha.erro.empty()) {
         std::cerr << "pelmar: " << linha.erro << "\n" << pelmar::AJUDA_DA_LINHA_DE_COMANDO;
         return 2;
     }
+
+    // Qt sees only its own options; they outlive the application, as it requires.
+    std::vector<char*> argumentosDoQt{argv[0]};
+    std::vector<std::string> opcoesDoQt = linha.opcoesDoQt;
+    for (std::string& opcao : opcoesDoQt) argumentosDoQt.push_back(opcao.data());
+    argumentosDoQt.push_back(nullptr);
+    int quantosDoQt = static_cast<int>(argumentosDoQt.size()) - 1;
+    QApplication app(quantosDoQt, argumentosDoQt.data());
+    QApplication::setApplicationName("Pelmar");
+    QApplication::setDesktopFileName("pelmar");
 
     pelmar::OpcoesDaSessao opcoes;
     opcoes.pasta = linha.pasta ? std::filesystem::path(*linha.pasta) : pelmar::pastaPadraoDoJogo();
