@@ -115,6 +115,17 @@ protected:
         return true;
     }
 
+    // Waits for `arquivo` to appear while the program runs, with a generous bound.
+    static bool esperaArquivo(QProcess& programa, const std::filesystem::path& arquivo, int limiteMs = 120000) {
+        QElapsedTimer relogio;
+        relogio.start();
+        while (!std::filesystem::exists(arquivo)) {
+            if (programa.state() != QProcess::Running || relogio.elapsed() > limiteMs) return false;
+            programa.waitForFinished(20);
+        }
+        return true;
+    }
+
     void terminaComSinal(QProcess& programa) {
         ::kill(static_cast<pid_t>(programa.processId()), SIGTERM);
         ASSERT_TRUE(programa.waitForFinished(30000)) << "o programa não terminou";
@@ -135,6 +146,28 @@ TEST_F(ProgramaTeste, SinalDeTerminoFechaComoACaixaDeFechar) {
     std::filesystem::remove(estatisticas);
     terminaComSinal(programa);
     EXPECT_TRUE(std::filesystem::exists(estatisticas)) << "as estatísticas não foram salvas ao fechar";
+}
+
+// SIGTERM while the truco question is up: the program closes as its close box does — the
+// statistics saved, the preferences left — and ends normally instead of waiting for an answer.
+// The robot plugin plays the user's cards inside the real program until a question opens.
+TEST_F(ProgramaTeste, SinalDeTerminoComAPerguntaAbertaFechaComoACaixaDeFechar) {
+    const auto aviso = pasta / "pergunta-aberta";
+    QProcessEnvironment robo;
+    robo.insert("QT_PLUGIN_PATH", PELMAR_PLUGINS_DO_ROBO);
+    robo.insert("QT_QPA_GENERIC_PLUGINS", QString("pelmar-robo:") + QString::fromStdString(aviso.string()));
+    QProcess programa;
+    inicia(programa, {"--rapido"}, robo);
+    ASSERT_TRUE(esperaArquivo(programa, aviso)) << "nenhuma pergunta de truco apareceu: "
+                                                << programa.readAllStandardError().toStdString();
+    const auto estatisticas = pasta / std::string(ARQUIVO_ESTATISTICAS);
+    const auto preferencias = pasta / std::string(ARQUIVO_PREFERENCIAS);
+    ASSERT_TRUE(std::filesystem::exists(estatisticas));
+    std::filesystem::remove(estatisticas);
+    const std::string prefsAntes = leBytes(preferencias);
+    terminaComSinal(programa);
+    EXPECT_TRUE(std::filesystem::exists(estatisticas)) << "as estatísticas não foram salvas ao fechar";
+    EXPECT_TRUE(leBytes(preferencias) == prefsAntes) << "a caixa de fechar não salva as preferências";
 }
 
 // `pelmar --demo` is a show: after ten hands played by the table alone and a close, the user's
