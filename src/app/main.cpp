@@ -26,14 +26,26 @@
 
 namespace {
 
-// SIGINT and SIGTERM close the table the way its close box does. They are read from a file
-// descriptor in the event loop, so no handler runs at an arbitrary moment.
-std::unique_ptr<QSocketNotifier> fechaComSinais(QWidget& janela) {
+sigset_t sinaisDeFechar() {
     sigset_t sinais;
     sigemptyset(&sinais);
     sigaddset(&sinais, SIGINT);
     sigaddset(&sinais, SIGTERM);
-    if (sigprocmask(SIG_BLOCK, &sinais, nullptr) != 0) return nullptr;
+    return sinais;
+}
+
+// Blocked before Qt starts any thread, so every thread inherits the mask: otherwise the kernel
+// hands the signal to a thread that does not block it (the display's reader under X11) and
+// the process dies without saving. One that arrives while the table loads waits for the loop.
+bool bloqueiaSinaisDeFechar() {
+    const sigset_t sinais = sinaisDeFechar();
+    return pthread_sigmask(SIG_BLOCK, &sinais, nullptr) == 0;
+}
+
+// SIGINT and SIGTERM close the table the way its close box does. They are read from a file
+// descriptor in the event loop, so no handler runs at an arbitrary moment.
+std::unique_ptr<QSocketNotifier> fechaComSinais(QWidget& janela) {
+    const sigset_t sinais = sinaisDeFechar();
     const int fd = signalfd(-1, &sinais, SFD_NONBLOCK | SFD_CLOEXEC);
     if (fd < 0) return nullptr;
     auto aviso = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
@@ -77,6 +89,8 @@ int main(int argc, char** argv) {
         std::cerr << "pelmar: " << linha.erro << "\n" << pelmar::AJUDA_DA_LINHA_DE_COMANDO;
         return 2;
     }
+
+    const bool sinaisBloqueados = bloqueiaSinaisDeFechar();
 
     // Qt sees only its own options; they outlive the application, as it requires.
     std::vector<char*> argumentosDoQt{argv[0]};
@@ -128,6 +142,6 @@ int main(int argc, char** argv) {
                   << " ms\n";
         return 0;
     }
-    const auto sinais = fechaComSinais(sessao.janela());
+    const auto sinais = sinaisBloqueados ? fechaComSinais(sessao.janela()) : nullptr;
     return QApplication::exec();
 }
