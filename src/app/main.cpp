@@ -14,24 +14,39 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/LinhaDeComando.h"
 #include "records/InstalacaoDados.h"
 #include "records/PastaTrabalho.h"
 #include "windows/SessaoDesktop.h"
+#include "windows/TfABOUT.h"
 #include "windows/TfmtSPLASH.h"
 #include "windows/TraducoesDoQt.h"
 
 namespace {
 
-// SIGINT and SIGTERM close the table the way its close box does. They are read from a file
-// descriptor in the event loop, so no handler runs at an arbitrary moment.
-std::unique_ptr<QSocketNotifier> fechaComSinais(QWidget& janela) {
+sigset_t sinaisDeFechar() {
     sigset_t sinais;
     sigemptyset(&sinais);
     sigaddset(&sinais, SIGINT);
     sigaddset(&sinais, SIGTERM);
-    if (sigprocmask(SIG_BLOCK, &sinais, nullptr) != 0) return nullptr;
+    return sinais;
+}
+
+// Blocked before Qt starts any thread, so every thread inherits the mask: otherwise the kernel
+// hands the signal to a thread that does not block it (the display's reader under X11) and
+// the process dies without saving. One that arrives while the table loads waits for the loop.
+bool bloqueiaSinaisDeFechar() {
+    const sigset_t sinais = sinaisDeFechar();
+    return pthread_sigmask(SIG_BLOCK, &sinais, nullptr) == 0;
+}
+
+// SIGINT and SIGTERM close the table the way its close box does. They are read from a file
+// descriptor in the event loop, so no handler runs at an arbitrary moment.
+std::unique_ptr<QSocketNotifier> fechaComSinais(QWidget& janela) {
+    const sigset_t sinais = sinaisDeFechar();
     const int fd = signalfd(-1, &sinais, SFD_NONBLOCK | SFD_CLOEXEC);
     if (fd < 0) return nullptr;
     auto aviso = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
@@ -59,12 +74,7 @@ void posicionaJanela(QWidget& janela, int esquerda, int topo) {
 
 int main(int argc, char** argv) {
     const auto inicio = std::chrono::steady_clock::now();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Pelmar");
-    QApplication::setDesktopFileName("pelmar");
-    // Qt's own buttons and dialogs speak the game's language.
-    pelmar::instalaTraducoesDoQt();
-
+    // Read before the GUI exists: help, version and a mistyped option need no display.
     std::vector<std::string> argumentos;
     for (int i = 1; i < argc; ++i) argumentos.emplace_back(argv[i]);
     const pelmar::LinhaDeComando linha = pelmar::leLinhaDeComando(argumentos);
@@ -72,10 +82,28 @@ int main(int argc, char** argv) {
         std::cout << pelmar::AJUDA_DA_LINHA_DE_COMANDO;
         return 0;
     }
+    if (linha.versao) {
+        std::cout << "Pelmar " << pelmar::VERSAO_DO_PROGRAMA << "\n";
+        return 0;
+    }
     if (!linha.erro.empty()) {
         std::cerr << "pelmar: " << linha.erro << "\n" << pelmar::AJUDA_DA_LINHA_DE_COMANDO;
         return 2;
     }
+
+    const bool sinaisBloqueados = bloqueiaSinaisDeFechar();
+
+    // Qt sees only its own options; they outlive the application, as it requires.
+    std::vector<char*> argumentosDoQt{argv[0]};
+    std::vector<std::string> opcoesDoQt = linha.opcoesDoQt;
+    for (std::string& opcao : opcoesDoQt) argumentosDoQt.push_back(opcao.data());
+    argumentosDoQt.push_back(nullptr);
+    int quantosDoQt = static_cast<int>(argumentosDoQt.size()) - 1;
+    QApplication app(quantosDoQt, argumentosDoQt.data());
+    QApplication::setApplicationName("Pelmar");
+    QApplication::setDesktopFileName("pelmar");
+    // Qt's own buttons and dialogs speak the game's language.
+    pelmar::instalaTraducoesDoQt();
 
     pelmar::OpcoesDaSessao opcoes;
     opcoes.pasta = linha.pasta ? std::filesystem::path(*linha.pasta) : pelmar::pastaPadraoDoJogo();
@@ -117,6 +145,6 @@ int main(int argc, char** argv) {
                   << " ms\n";
         return 0;
     }
-    const auto sinais = fechaComSinais(sessao.janela());
+    const auto sinais = sinaisBloqueados ? fechaComSinais(sessao.janela()) : nullptr;
     return QApplication::exec();
 }

@@ -15,6 +15,8 @@ struct PerguntaTruco {
 };
 
 namespace resposta {
+// The question was ended without an answer: the game is closing under it.
+inline constexpr int NENHUMA = 0;
 inline constexpr int ACEITAR = 1;
 inline constexpr int FUGIR = 2;
 inline constexpr int SUBIR = 5;
@@ -28,9 +30,9 @@ class Tela {
 public:
     virtual ~Tela() = default;
 
-    // 1 accept, 2 run, 5 raise.
+    // 1 accept, 2 run, 5 raise; 0 when the question was ended unanswered.
     virtual int perguntaTruco(const PerguntaTruco& pergunta) = 0;
-    // 1 play, 2 decline.
+    // 1 play, 2 decline; 0 when the question was ended unanswered.
     virtual int perguntaOnze() = 0;
     virtual void caixaMensagem(std::string_view titulo, std::string_view texto) = 0;
     // An input/output or conversion error the user should see.

@@ -212,6 +212,8 @@ void Truco::TRUCA(int valor, bool forcar) {
         const int pedindo = valor == 3 ? 2 : valor == 6 ? 6 : valor == 9 ? 10 : 14;
         e.ESTADO_TRUCO = pedindo;
         int resposta = PERGUNTA_TRUCO(chamador, valor);
+        // Nobody answered: the game is closing, and nothing is decided in the user's name.
+        if (resposta == resposta::NENHUMA) return;
         if (resposta == resposta::SUBIR && valor == 12) resposta = resposta::ACEITAR;  // no raise above twelve
         if (resposta == resposta::ACEITAR) {
             if (e.JOGADOR_DA_VEZ == 4) j_.ganchos().APRENDE_REGRA(1, 0, valor, false);
@@ -241,6 +243,8 @@ int Truco::PERGUNTA_TRUCO(int chamador, int valor) {
     int r = 0;
     if (j_.chaves.MODO_DEMO) r = j_.Chance(10) ? resposta::ACEITAR : resposta::FUGIR;
     else r = j_.tela.perguntaTruco(pergunta);
+    if (r == resposta::NENHUMA && j_.estado.PARAR) return r;
+    // Any other non-answer is a run, the answer that risks least.
     if (r != resposta::ACEITAR && r != resposta::SUBIR) r = resposta::FUGIR;
 
     const std::string c = std::to_string(chamador);
@@ -284,9 +288,12 @@ void Truco::decideMaoDeOnze() {
         }
         j_.Wait(0);
     } else if (e.PONTOS_JOG == 11 && e.PONTOS_COM != 11) {
-        const bool joga = j_.chaves.MODO_DEMO ? j_.decisoes.parceiroJogaMaoDeOnze()
-                                              : j_.tela.perguntaOnze() != resposta::RECUSAR_ONZE;
-        if (!joga) e.ESTADO_TRUCO = 20;
+        int r = j_.chaves.MODO_DEMO
+                    ? (j_.decisoes.parceiroJogaMaoDeOnze() ? resposta::JOGAR_ONZE : resposta::RECUSAR_ONZE)
+                    : j_.tela.perguntaOnze();
+        // Unanswered while the game closes, nothing is decided; otherwise declining risks least.
+        if (r == resposta::NENHUMA && !e.PARAR) r = resposta::RECUSAR_ONZE;
+        if (r == resposta::RECUSAR_ONZE) e.ESTADO_TRUCO = 20;
         j_.Wait(0);
     }
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace pelmar {
@@ -19,6 +20,15 @@ void mostraMensagem(const MensagemDeJanela& gancho, QWidget* pai, const QString&
         return;
     }
     QMessageBox::information(pai, titulo, texto);
+}
+
+bool perguntaSimNao(QWidget* pai, const QString& titulo, const QString& texto) {
+    QMessageBox caixa(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No, pai);
+    caixa.button(QMessageBox::Yes)->setText(QStringLiteral("Sim"));
+    caixa.button(QMessageBox::No)->setText(QString::fromUtf8("Não"));
+    caixa.setDefaultButton(QMessageBox::No);
+    caixa.setEscapeButton(QMessageBox::No);
+    return caixa.exec() == QMessageBox::Yes;
 }
 
 bool entregaAoSistema(const AbreEndereco& gancho, const QUrl& endereco) {

@@ -26,6 +26,10 @@ QPoint posicaoDeJanelaAuxiliar(const QWidget& janelaPrincipal);
 // Through `gancho` when set, otherwise an information box over `pai`.
 void mostraMensagem(const MensagemDeJanela& gancho, QWidget* pai, const QString& titulo, const QString& texto);
 
+// A Yes/No question in Portuguese ("Sim" / "Não"), "Não" by default and on Escape: true only
+// for a "Sim".
+bool perguntaSimNao(QWidget* pai, const QString& titulo, const QString& texto);
+
 // Through `gancho` when set, otherwise QDesktopServices; nothing is said either way.
 bool entregaAoSistema(const AbreEndereco& gancho, const QUrl& endereco);
 

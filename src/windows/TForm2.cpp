@@ -49,9 +49,16 @@ TForm2::TForm2(Jogo& jogo, ImagensDaMesa& imagens, TelaQt& tela) : jogo_(jogo), 
     setCentralWidget(mesa_);
     criaJanelasAuxiliares();
     criaMenus();
+    // A question holds the table modal; F4 still reaches the saving exit from inside it.
+    for (QWidget* pergunta : {static_cast<QWidget*>(&tela_.perguntaDeTruco), static_cast<QWidget*>(&tela_.perguntaDeOnze)})
+        pergunta->addAction(acao("SAIR_E_SALVAR"));
     ligaGestos();
     tela_.aoRedesenhar = [this] { redesenha(); };
     tela_.defineJanela(this);
+    tela_.mesaNaTela = [this](const QRect& casa) {
+        const QRect r = mesa_->naJanela(casa);
+        return QRect(mesa_->mapToGlobal(r.topLeft()), r.size());
+    };
     desenho_ = new QTimer(this);
     desenho_->setInterval(INTERVALO_DESENHO_MS);
     connect(desenho_, &QTimer::timeout, this, [this] { tique(); });
@@ -95,6 +102,7 @@ void TForm2::mensagem(const QString& titulo, const QString& texto) {
 TForm2::~TForm2() {
     tela_.aoRedesenhar = nullptr;
     tela_.defineJanela(nullptr);
+    tela_.mesaNaTela = nullptr;
     jogo_.plataforma.ativaTimer(INICIO_JOGO, false);
 }
 
@@ -364,8 +372,9 @@ void TForm2::closeEvent(QCloseEvent* evento) {
     jogo_.estado.PARAR = true;
     if (partidasNaPilha_ > 0) {
         // The match loop is still on the stack under this event: let it unwind first. A question
-        // it is waiting on is ended without an answer (its safe default).
+        // it is waiting on is ended without an answer, and the game decides nothing in its place.
         fecharAoDesenrolar_ = true;
+        tela_.encerraPerguntas();
         if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->done(0);
         evento->ignore();
         return;

@@ -60,6 +60,8 @@ public:
 
     // The "I.A." question of the saving exit; tests answer it without a box.
     std::function<bool()> perguntaJuntar;
+    // The confirmation before the statistics and the record are erased; tests answer it.
+    std::function<bool()> perguntaLimpar;
     // Opens web pages and the working folder's files, true when the system took them; tests see
     // the addresses instead.
     std::function<bool(const QUrl&)> aoAbrirEndereco;

@@ -83,7 +83,15 @@ void TForm2::criaMenus() {
     menuEditar_ = menuBar()->addMenu("Editar");
     criaAcao(menuEditar_, "PARAMETROS_PELMAR", "Parâmetros PELMAR", Qt::Key_F10, [this] { parametros_->abre(); });
     criaAcao(menuEditar_, "LIMPA_ESTATISTICAS", "Limpa as Estatisticas e Recordes do PELMAR", {},
-             [this] { limpaEstatisticas(jogo_, *pontos_); });
+             [this] {
+                 // The records are the player's own: nothing is erased without a "Sim".
+                 const bool limpar =
+                     perguntaLimpar ? perguntaLimpar()
+                                    : perguntaSimNao(this, QString::fromUtf8("Limpar estatísticas"),
+                                                     QString::fromUtf8("Apagar todas as suas estatísticas e o seu "
+                                                                       "recorde?\nIsso não pode ser desfeito."));
+                 if (limpar) limpaEstatisticas(jogo_, *pontos_);
+             });
     menuRecordes_ = menuBar()->addMenu("Recordes");
     criaAcao(menuRecordes_, "RECORDES_INTERNET", "Tabela de Recordes na Internet", {},
              [this] { abreEndereco(QUrl(ENDERECO_RECORDES)); });

@@ -1,6 +1,8 @@
 #include "windows/TelaQt.h"
 
 #include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
 #include <QString>
 
 #include <utility>
@@ -12,11 +14,10 @@ namespace pelmar {
 namespace {
 QString texto(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-void centraSobre(QWidget& janela, const QWidget* mesa) {
-    if (!mesa || !mesa->isVisible()) return;
-    janela.adjustSize();
-    const QRect area = mesa->frameGeometry();
-    janela.move(area.center() - QPoint(janela.width() / 2, janela.height() / 2));
+// The screen the table is on, where a question must fit.
+QRect telaDe(const QWidget& mesa) {
+    const QScreen* tela = mesa.screen();
+    return tela ? tela->availableGeometry() : QRect();
 }
 }  // namespace
 
@@ -24,13 +25,24 @@ TelaQt::TelaQt(TocadorSons& sons, Retrato retrato, QWidget* pai)
     : perguntaDeTruco(pai), perguntaDeOnze(pai), sons_(sons), retrato_(std::move(retrato)), pai_(pai) {}
 
 int TelaQt::perguntaTruco(const PerguntaTruco& pergunta) {
-    centraSobre(perguntaDeTruco, pai_);
-    return perguntaDeTruco.pergunta(pergunta, retrato_ ? retrato_(pergunta.chamador) : QImage());
+    TfTRUCO_QUEST::Lugar lugar;
+    if (mesaNaTela && pai_ && pai_->isVisible())
+        lugar = [this, chamador = pergunta.chamador](QSize tamanho) {
+            return lugarDaPerguntaDeTruco(chamador, tamanho, mesaNaTela, telaDe(*pai_));
+        };
+    return perguntaDeTruco.pergunta(pergunta, retrato_ ? retrato_(pergunta.chamador) : QImage(), lugar);
 }
 
 int TelaQt::perguntaOnze() {
-    centraSobre(perguntaDeOnze, pai_);
-    return perguntaDeOnze.pergunta();
+    TfMao11::Lugar lugar;
+    if (mesaNaTela && pai_ && pai_->isVisible())
+        lugar = [this](QSize tamanho) { return lugarDaPerguntaDeOnze(tamanho, mesaNaTela, telaDe(*pai_)); };
+    return perguntaDeOnze.pergunta(lugar);
+}
+
+void TelaQt::encerraPerguntas() {
+    if (perguntaDeTruco.isVisible()) perguntaDeTruco.done(resposta::NENHUMA);
+    if (perguntaDeOnze.isVisible()) perguntaDeOnze.done(resposta::NENHUMA);
 }
 
 void TelaQt::caixaMensagem(std::string_view titulo, std::string_view corpo) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/Tela.h"
+#include "windows/LugarDasPerguntas.h"
 #include "windows/TfMao11.h"
 #include "windows/TfTRUCO_QUEST.h"
 
@@ -34,6 +35,11 @@ public:
 
     // The table window, built after this port: boxes belong to it and questions open over it.
     void defineJanela(QWidget* janela) { pai_ = janela; }
+    // The table's design area on the screen, from the table window: the questions open beside the
+    // seat that asks. Unset, or with the table hidden, they open where the system puts them.
+    MesaNaTela mesaNaTela;
+    // Ends an open question without an answer (the game is closing under it).
+    void encerraPerguntas();
 
     // Window tests answer the questions and see the boxes without anything modal.
     TfTRUCO_QUEST perguntaDeTruco;

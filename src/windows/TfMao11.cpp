@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "engine/Tela.h"
+#include "windows/LugarDasPerguntas.h"
 
 namespace pelmar {
 
@@ -55,7 +56,8 @@ void TfMao11::defineRespostaAutomatica(RespostaAutomatica resposta) {
     automatica_ = std::move(resposta);
 }
 
-int TfMao11::pergunta() {
+int TfMao11::pergunta(const Lugar& lugar) {
+    poeNoLugar(*this, lugar);
     if (automatica_) {
         const int r = automatica_();
         if (!respostaValida(r)) {
@@ -65,8 +67,8 @@ int TfMao11::pergunta() {
         return r;
     }
     const int r = exec();
-    // Only a forced end of the event loop leaves without an answer: declining risks one point.
-    return respostaValida(r) ? r : resposta::RECUSAR_ONZE;
+    // Only the game's close ends the question without an answer; the game decides what that means.
+    return respostaValida(r) ? r : resposta::NENHUMA;
 }
 
 void TfMao11::reject() {}

@@ -42,11 +42,33 @@ constexpr const char* SUGESTOES[] = {"imgSUJESTAO_1", "imgSUJESTAO_2", "imgSUJES
 // Levels above this hide the "Manilhas Sairam" box at the deal.
 constexpr int NIVEL_MAXIMO_CARTAS_SAIRAM = 6;
 
+// Margins and spacing inside a group: tight, so the whole window fits a 1024 x 600 screen.
+constexpr int MARGEM_DO_GRUPO = 6;
+constexpr int ESPACO_NO_GRUPO = 2;
+// The level legend wraps at this width beside its track bar.
+constexpr int LARGURA_DA_LEGENDA = 180;
+
 QGroupBox* grupo(const char* titulo, QLayout* destino) {
     auto* g = new QGroupBox(QString::fromUtf8(titulo));
-    new QVBoxLayout(g);
+    auto* corpo = new QVBoxLayout(g);
+    corpo->setContentsMargins(MARGEM_DO_GRUPO, MARGEM_DO_GRUPO / 2, MARGEM_DO_GRUPO, MARGEM_DO_GRUPO);
+    corpo->setSpacing(ESPACO_NO_GRUPO);
     destino->addWidget(g);
     return g;
+}
+
+QVBoxLayout* coluna(QWidget* dono) {
+    auto* lista = new QVBoxLayout(dono);
+    lista->setContentsMargins(0, 0, 0, 0);
+    lista->setSpacing(4);
+    return lista;
+}
+
+QLabel* linhaDaLegenda(const char* texto) {
+    auto* linha = new QLabel(QString::fromUtf8(texto));
+    linha->setWordWrap(true);
+    linha->setFixedWidth(LARGURA_DA_LEGENDA);
+    return linha;
 }
 
 QLabel* rotuloValor(const char* nome) {
@@ -65,6 +87,7 @@ TfPARAMETROS::TfPARAMETROS(Jogo& jogo, QWidget* mesa) : QWidget(mesa, Qt::Tool),
     setWindowTitle(QString::fromUtf8("Parâmetros do Jogo"));
 
     auto* colunas = new QHBoxLayout;
+    colunas->setSpacing(6);
     colunas->addWidget(montaColunaTruco(), 0, Qt::AlignTop);
     colunas->addWidget(montaColunaTempos(), 0, Qt::AlignTop);
     colunas->addWidget(montaColunaNivel(), 0, Qt::AlignTop);
@@ -81,6 +104,8 @@ TfPARAMETROS::TfPARAMETROS(Jogo& jogo, QWidget* mesa) : QWidget(mesa, Qt::Tool),
     botoes->addWidget(fechar);
 
     auto* geral = new QVBoxLayout(this);
+    geral->setContentsMargins(8, 8, 8, 8);
+    geral->setSpacing(6);
     geral->addLayout(colunas);
     geral->addLayout(botoes);
     geral->setSizeConstraint(QLayout::SetFixedSize);
@@ -124,10 +149,11 @@ QSlider* TfPARAMETROS::trilha(const char* nome, Qt::Orientation sentido, int min
     return t;
 }
 
+// Three columns, the groups in their order down each: the game and its rules; the brain, the
+// timings and the demo; the personality, the level and the sound.
 QWidget* TfPARAMETROS::montaColunaTruco() {
-    auto* coluna = new QWidget;
-    auto* lista = new QVBoxLayout(coluna);
-    lista->setContentsMargins(0, 0, 0, 0);
+    auto* dono = new QWidget;
+    QVBoxLayout* lista = coluna(dono);
     Preferencias& p = jogo_.prefs;
 
     QGroupBox* pelmar = grupo("PELMAR", lista);
@@ -170,20 +196,20 @@ QWidget* TfPARAMETROS::montaColunaTruco() {
     });
     automatico->layout()->addWidget(jogador1_);
     automatico->layout()->addWidget(jogador3_);
+    lista->addStretch(1);
+    return dono;
+}
+
+QWidget* TfPARAMETROS::montaColunaTempos() {
+    auto* dono = new QWidget;
+    QVBoxLayout* lista = coluna(dono);
+    Preferencias& p = jogo_.prefs;
 
     QGroupBox* regras = grupo("I.A. - Regras", lista);
     usaRegras_ = caixa("CEREBRO_USA_REGRAS", "Usar as REGRAS", [&p](bool v) { p.CEREBRO_USA_REGRAS = v; });
     aprendeRegras_ = caixa("CEREBRO_APRENDE_REGRAS", "Aprender REGRAS", [&p](bool v) { p.CEREBRO_APRENDE_REGRAS = v; });
     regras->layout()->addWidget(usaRegras_);
     regras->layout()->addWidget(aprendeRegras_);
-    return coluna;
-}
-
-QWidget* TfPARAMETROS::montaColunaTempos() {
-    auto* coluna = new QWidget;
-    auto* lista = new QVBoxLayout(coluna);
-    lista->setContentsMargins(0, 0, 0, 0);
-    Preferencias& p = jogo_.prefs;
 
     // The record's value is also the one the animations read, so one assignment serves both.
     QGroupBox* distribui = grupo("Distribui as Cartas", lista);
@@ -257,20 +283,25 @@ QWidget* TfPARAMETROS::montaColunaTempos() {
         viraMao(1, v);
     });
     rapido_ = caixa("ckNO_TIME", "Rápido", [this](bool v) { mudaRapido(v); });
-    demo->layout()->addWidget(demo_);
-    demo->layout()->addWidget(rapido_);
+    // Side by side: two short words.
+    auto* linhaDemo = new QHBoxLayout;
+    linhaDemo->addWidget(demo_);
+    linhaDemo->addWidget(rapido_);
+    linhaDemo->addStretch(1);
+    static_cast<QVBoxLayout*>(demo->layout())->addLayout(linhaDemo);
+    lista->addStretch(1);
+    return dono;
+}
+
+QWidget* TfPARAMETROS::montaColunaNivel() {
+    auto* dono = new QWidget;
+    QVBoxLayout* lista = coluna(dono);
+    Preferencias& p = jogo_.prefs;
 
     QGroupBox* personalidade = grupo("Personalidade", lista);
     personalidade_ = caixa("CK_PERSONALIDADE", "Usar Variaveis de Personalidade",
                            [&p](bool v) { p.USA_PERSONALIDADE = v; });
     personalidade->layout()->addWidget(personalidade_);
-    return coluna;
-}
-
-QWidget* TfPARAMETROS::montaColunaNivel() {
-    auto* coluna = new QWidget;
-    auto* lista = new QVBoxLayout(coluna);
-    lista->setContentsMargins(0, 0, 0, 0);
 
     QGroupBox* nivel = grupo("Nívei de Dificuldade (0..10)", lista);
     dificuldade_ = trilha("VL_DIFICULDADE", Qt::Vertical, 0, 10, 1, [this](int v) { mudaNivel(v); });
@@ -293,10 +324,11 @@ QWidget* TfPARAMETROS::montaColunaNivel() {
     trilhaENumero->addWidget(dificuldade_, 1, Qt::AlignHCenter);
 
     auto* legenda = new QVBoxLayout;
-    for (const char* linha : LEGENDA_NIVEIS) legenda->addWidget(new QLabel(QString::fromUtf8(linha)));
-    legenda->addSpacing(8);
+    legenda->setSpacing(1);
+    for (const char* linha : LEGENDA_NIVEIS) legenda->addWidget(linhaDaLegenda(linha));
+    legenda->addSpacing(4);
     for (const char* linha : NOTA_NIVEIS) {
-        auto* nota = new QLabel(QString::fromUtf8(linha));
+        QLabel* nota = linhaDaLegenda(linha);
         QFont f = nota->font();
         f.setItalic(true);
         f.setPointSizeF(f.pointSizeF() * 0.9);
@@ -320,7 +352,7 @@ QWidget* TfPARAMETROS::montaColunaNivel() {
     som_ = caixa("Som1", "Habilita sons no jogo", [this](bool v) { jogo_.prefs.SOM = v; });
     acoes->layout()->addWidget(som_);
     lista->addStretch(1);
-    return coluna;
+    return dono;
 }
 
 void TfPARAMETROS::carrega() {

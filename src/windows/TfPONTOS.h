@@ -32,8 +32,8 @@ private:
     std::vector<std::pair<QLabel*, const std::string*>> contadores_;
 };
 
-// "Limpa as Estatisticas e Recordes do PELMAR": resets and saves at once, without a question,
-// then shows the cleared counters.
+// "Limpa as Estatisticas e Recordes do PELMAR", once confirmed: resets and saves, then shows the
+// cleared counters.
 void limpaEstatisticas(Jogo& jogo, TfPONTOS& pontos);
 
 }  // namespace pelmar

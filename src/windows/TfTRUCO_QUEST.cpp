@@ -1,5 +1,6 @@
 #include "windows/TfTRUCO_QUEST.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -12,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "windows/LugarDasPerguntas.h"
 #include "windows/RotulosDeJanela.h"
 
 namespace pelmar {
@@ -19,6 +21,9 @@ namespace pelmar {
 namespace {
 
 constexpr int kPiscaMs = 500;
+// The longest verses fill four lines of this width.
+constexpr int LARGURA_DO_VERSO = 184;
+constexpr int LINHAS_DO_VERSO = 5;
 
 bool respostaValida(int r) {
     return r == resposta::ACEITAR || r == resposta::FUGIR || r == resposta::SUBIR;
@@ -68,19 +73,25 @@ TfTRUCO_QUEST::TfTRUCO_QUEST(QWidget* pai) : QDialog(pai) {
     pisca_->setInterval(kPiscaMs);
     connect(pisca_, &QTimer::timeout, this, [this] { piscaResponda(); });
 
-    auto* lado = new QVBoxLayout;
-    lado->addWidget(retrato_);
-    lado->addWidget(pontos_);
-    lado->addStretch();
+    // Narrow and upright: it opens in the band beside the caller's seat, clear of the cards.
+    verso_->setFixedWidth(LARGURA_DO_VERSO);
+    verso_->setFixedHeight(verso_->fontMetrics().lineSpacing() * LINHAS_DO_VERSO +
+                           2 * (verso_->frameWidth() + static_cast<int>(verso_->document()->documentMargin())));
+    verso_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    verso_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
     auto* topo = new QHBoxLayout;
-    topo->addLayout(lado);
-    topo->addWidget(verso_, 1);
-    auto* botoes = new QHBoxLayout;
-    botoes->addWidget(aceitar_);
-    botoes->addWidget(fugir_);
-    botoes->addWidget(subir_);
+    topo->addWidget(retrato_);
+    topo->addWidget(pontos_, 1);
+    auto* botoes = new QGridLayout;
+    botoes->addWidget(aceitar_, 0, 0);
+    botoes->addWidget(fugir_, 0, 1);
+    botoes->addWidget(subir_, 1, 0, 1, 2);
     auto* geral = new QVBoxLayout(this);
-    geral->addLayout(topo, 1);
+    geral->setContentsMargins(6, 6, 6, 6);
+    geral->setSizeConstraint(QLayout::SetFixedSize);
+    geral->addLayout(topo);
+    geral->addWidget(verso_);
     geral->addWidget(responda_);
     geral->addLayout(botoes);
 }
@@ -101,8 +112,9 @@ void TfTRUCO_QUEST::preenche(const PerguntaTruco& pergunta, const QImage& retrat
     responda_->setVisible(true);
 }
 
-int TfTRUCO_QUEST::pergunta(const PerguntaTruco& pergunta, const QImage& retrato) {
+int TfTRUCO_QUEST::pergunta(const PerguntaTruco& pergunta, const QImage& retrato, const Lugar& lugar) {
     preenche(pergunta, retrato);
+    poeNoLugar(*this, lugar);
     if (automatica_) {
         const int r = automatica_(pergunta);
         if (!respostaValida(r)) {
@@ -114,8 +126,8 @@ int TfTRUCO_QUEST::pergunta(const PerguntaTruco& pergunta, const QImage& retrato
     pisca_->start();
     const int r = exec();
     pisca_->stop();
-    // Only a forced end of the event loop leaves without an answer: running is the safe one.
-    return respostaValida(r) ? r : resposta::FUGIR;
+    // Only the game's close ends the question without an answer; the game decides what that means.
+    return respostaValida(r) ? r : resposta::NENHUMA;
 }
 
 void TfTRUCO_QUEST::piscaResponda() { responda_->setVisible(responda_->isHidden()); }

@@ -15,18 +15,22 @@ class QTimer;
 namespace pelmar {
 
 // The truco question put to the user when a computer seat calls: the caller's picture, the
-// verse, the stake and three answers. Modal; it answers 1 accept, 2 run, 5 raise.
+// verse, the stake and three answers. Modal; it answers 1 accept, 2 run, 5 raise, or 0 when the
+// game closed it unanswered.
 class TfTRUCO_QUEST : public QDialog {
 public:
     // Answers at once without showing anything (window tests, automatic hosts).
     using RespostaAutomatica = std::function<int(const PerguntaTruco&)>;
+    // Where the window goes, given its outer size once filled in.
+    using Lugar = std::function<QPoint(QSize)>;
 
     explicit TfTRUCO_QUEST(QWidget* pai = nullptr);
 
     void defineRespostaAutomatica(RespostaAutomatica resposta);
 
-    // Throws std::invalid_argument when an automatic answer is not 1, 2 or 5.
-    int pergunta(const PerguntaTruco& pergunta, const QImage& retrato);
+    // Throws std::invalid_argument when an automatic answer is not 1, 2 or 5. Without `lugar`
+    // the window opens where the system puts it.
+    int pergunta(const PerguntaTruco& pergunta, const QImage& retrato, const Lugar& lugar = {});
 
     // One step of the RESPONDA blink (Timer1's tick).
     void piscaResponda();

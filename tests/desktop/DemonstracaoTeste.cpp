@@ -143,6 +143,7 @@ TEST_F(DemonstracaoTeste, CadaSaidaDeixaOsArquivosComoEstavam) {
          }},
         {"Limpa as Estatisticas, depois fechar",
          [this] {
+             janela().perguntaLimpar = [] { return true; };
              janela().acao("LIMPA_ESTATISTICAS")->trigger();
              janela().close();
          }},

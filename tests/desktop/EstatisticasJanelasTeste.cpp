@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -13,6 +17,7 @@
 
 #include "records/RegistroEstatisticas.h"
 #include "desktop/SessaoDeTeste.h"
+#include "windows/GanchosDeJanela.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfPONTOS.h"
 #include "windows/TfmtRECORDE.h"
@@ -158,6 +163,75 @@ TEST_F(EstatisticasJanelasTeste, LimparZeraSalvaMantemOsReservadosEMostraAJanela
         EXPECT_EQ(textoDe(janela, nome), "0") << nome;
     EXPECT_EQ(jogo().mesa["TXT_PONTUACAO_RECORDE"].texto, "5000");
     EXPECT_EQ(jogo().mesa["TXT_PONTUACAO_PARCIAL"].texto, "0");
+}
+
+// The menu item asks first: "Não" leaves every counter, the file and the closed window as they
+// were; "Sim" clears.
+TEST_F(EstatisticasJanelasTeste, LimparPeloMenuSoDepoisDoSim) {
+    for (const bool sim : {false, true}) {
+        SCOPED_TRACE(sim ? "Sim" : "Não");
+        preencheContadores();
+        SALVA_ESTATISTICAS(est(), jogo().pasta);
+        const std::string antes = leBytes(pasta / std::string(ARQUIVO_ESTATISTICAS));
+        int perguntas = 0;
+        janela().perguntaLimpar = [&] {
+            ++perguntas;
+            return sim;
+        };
+        janela().pontos().close();
+        janela().acao("LIMPA_ESTATISTICAS")->trigger();
+        EXPECT_EQ(perguntas, 1);
+        Estatisticas lidas;
+        CARREGA_ESTATISTICAS(lidas, jogo().pasta);
+        if (sim) {
+            EXPECT_EQ(lidas.PARTIDAS, 0);
+            EXPECT_EQ(lidas.RECORDE, 5000);
+            EXPECT_EQ(est().VITORIAS, 0);
+        } else {
+            EXPECT_TRUE(leBytes(pasta / std::string(ARQUIVO_ESTATISTICAS)) == antes) << "o arquivo mudou";
+            EXPECT_EQ(est().PARTIDAS, 31);
+            EXPECT_EQ(est().RECORDE, 7300);
+            EXPECT_EQ(est().PONTUACAO_PARCIAL, 650);
+        }
+        EXPECT_EQ(janela().pontos().isVisible(), sim);
+    }
+}
+
+// The question itself, as the player sees it: Portuguese buttons, and only "Sim" says yes.
+TEST(PerguntaSimNao, SoOSimConfirma) {
+    struct Caso {
+        const char* resposta;  // the button clicked, or empty for Escape
+        bool esperado;
+    };
+    const Caso casos[] = {{"Sim", true}, {"Não", false}, {"", false}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(*c.resposta ? c.resposta : "Escape");
+        bool vista = false;
+        QTimer::singleShot(0, [&] {
+            auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!caixa) {
+                ADD_FAILURE() << "a pergunta não apareceu";
+                return;
+            }
+            vista = true;
+            EXPECT_EQ(caixa->windowTitle(), "Limpar?");
+            EXPECT_EQ(caixa->text(), "Apagar tudo?");
+            QStringList botoes;
+            for (QAbstractButton* b : caixa->buttons()) botoes << b->text();
+            botoes.sort();
+            EXPECT_EQ(botoes, (QStringList{"Não", "Sim"}));
+            ASSERT_NE(caixa->defaultButton(), nullptr);
+            EXPECT_EQ(caixa->defaultButton()->text(), "Não");
+            if (!*c.resposta) {
+                QTest::keyClick(caixa, Qt::Key_Escape);
+                return;
+            }
+            for (QAbstractButton* b : caixa->buttons())
+                if (b->text() == QString::fromUtf8(c.resposta)) b->click();
+        });
+        EXPECT_EQ(perguntaSimNao(nullptr, "Limpar?", "Apagar tudo?"), c.esperado);
+        EXPECT_TRUE(vista);
+    }
 }
 
 TEST_F(EstatisticasJanelasTeste, RecordeDe5001GeraOTextoDoExemploEVaiParaAAreaDeTransferencia) {

@@ -34,6 +34,10 @@ TEST(LinhaDeComandoTeste, OpcoesEErros) {
         {{"--semente", "12a"}, false},
         {{"--semente", "-1"}, false},
         {{"--janela"}, false},
+        {{"--version"}, true},
+        {{"-platform", "offscreen", "--style=fusion", "-reverse"}, true},
+        {{"-platform"}, false},
+        {{"-plataforma", "offscreen"}, false},
     };
     for (const Caso& c : casos) {
         const LinhaDeComando l = leLinhaDeComando(c.argumentos);
@@ -43,15 +47,55 @@ TEST(LinhaDeComandoTeste, OpcoesEErros) {
     EXPECT_TRUE(l.demo && l.rapido);
     EXPECT_EQ(l.pasta, "/tmp/x");
     EXPECT_EQ(l.semente, 42u);
+    EXPECT_TRUE(l.opcoesDoQt.empty());
+    EXPECT_TRUE(leLinhaDeComando({"--version"}).versao);
+    // Qt's own options reach the application whole, values included, and ours are still read.
+    const LinhaDeComando comQt = leLinhaDeComando({"-platform", "offscreen", "--demo", "--style=fusion", "-reverse"});
+    EXPECT_EQ(comQt.opcoesDoQt, (std::vector<std::string>{"-platform", "offscreen", "--style=fusion", "-reverse"}));
+    EXPECT_TRUE(comQt.demo);
+}
+
+// Help, version and a wrong option are answered before the GUI exists: no display needed.
+TEST(ProgramaSemTela, AjudaVersaoEErroDeUsoSemTela) {
+    struct Caso {
+        QStringList argumentos;
+        int codigo;
+        const char* saida;  // expected in standard output
+        const char* erro;   // expected in standard error
+    };
+    const Caso casos[] = {
+        {{"--help"}, 0, "Uso: pelmar", ""},
+        {{"--version"}, 0, "Pelmar 6.2.01", ""},
+        {{"--janela"}, 2, "", "opção desconhecida: --janela"},
+        {{"--semente"}, 2, "", "falta o valor de --semente"},
+    };
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char* variavel : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ambiente.remove(variavel);
+    for (const Caso& c : casos) {
+        const std::string nome = c.argumentos.join(' ').toStdString();
+        QProcess programa;
+        programa.setProcessEnvironment(ambiente);
+        programa.start(PELMAR_PROGRAMA, c.argumentos);
+        ASSERT_TRUE(programa.waitForFinished(30000)) << nome;
+        EXPECT_EQ(programa.exitStatus(), QProcess::NormalExit) << nome;
+        EXPECT_EQ(programa.exitCode(), c.codigo) << nome;
+        const QString saida = QString::fromUtf8(programa.readAllStandardOutput());
+        const QString erro = QString::fromUtf8(programa.readAllStandardError());
+        EXPECT_TRUE(saida.contains(QString::fromUtf8(c.saida))) << nome << ": " << saida.toStdString();
+        EXPECT_TRUE(erro.contains(QString::fromUtf8(c.erro))) << nome << ": " << erro.toStdString();
+        // Nothing of Qt's: no platform was looked for.
+        EXPECT_FALSE(erro.contains("platform")) << nome << ": " << erro.toStdString();
+    }
 }
 
 class ProgramaTeste : public PastaTemporaria {
 protected:
     // The program on the offscreen platform, in this test's folder, with the bundled files.
-    void inicia(QProcess& programa, QStringList argumentos) {
+    void inicia(QProcess& programa, QStringList argumentos, const QProcessEnvironment& extra = {}) {
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
         ambiente.insert("QT_QPA_PLATFORM", "offscreen");
         ambiente.insert("PELMAR_DADOS", PELMAR_DADOS);
+        ambiente.insert(extra);
         programa.setProcessEnvironment(ambiente);
         programa.start(PELMAR_PROGRAMA, QStringList{"--pasta", QString::fromStdString(pasta.string())} + argumentos);
         ASSERT_TRUE(programa.waitForStarted(10000));
@@ -62,6 +106,17 @@ protected:
     // guess of how long it takes.
     bool esperaMao(QProcess& programa, int mao, int limiteMs = 120000) {
         const auto arquivo = pasta / "TXT" / ("DEBUG_" + std::to_string(mao % 10) + ".TXT");
+        QElapsedTimer relogio;
+        relogio.start();
+        while (!std::filesystem::exists(arquivo)) {
+            if (programa.state() != QProcess::Running || relogio.elapsed() > limiteMs) return false;
+            programa.waitForFinished(20);
+        }
+        return true;
+    }
+
+    // Waits for `arquivo` to appear while the program runs, with a generous bound.
+    static bool esperaArquivo(QProcess& programa, const std::filesystem::path& arquivo, int limiteMs = 120000) {
         QElapsedTimer relogio;
         relogio.start();
         while (!std::filesystem::exists(arquivo)) {
@@ -91,6 +146,28 @@ TEST_F(ProgramaTeste, SinalDeTerminoFechaComoACaixaDeFechar) {
     std::filesystem::remove(estatisticas);
     terminaComSinal(programa);
     EXPECT_TRUE(std::filesystem::exists(estatisticas)) << "as estatísticas não foram salvas ao fechar";
+}
+
+// SIGTERM while the truco question is up: the program closes as its close box does — the
+// statistics saved, the preferences left — and ends normally instead of waiting for an answer.
+// The robot plugin plays the user's cards inside the real program until a question opens.
+TEST_F(ProgramaTeste, SinalDeTerminoComAPerguntaAbertaFechaComoACaixaDeFechar) {
+    const auto aviso = pasta / "pergunta-aberta";
+    QProcessEnvironment robo;
+    robo.insert("QT_PLUGIN_PATH", PELMAR_PLUGINS_DO_ROBO);
+    robo.insert("QT_QPA_GENERIC_PLUGINS", QString("pelmar-robo:") + QString::fromStdString(aviso.string()));
+    QProcess programa;
+    inicia(programa, {"--rapido"}, robo);
+    ASSERT_TRUE(esperaArquivo(programa, aviso)) << "nenhuma pergunta de truco apareceu: "
+                                                << programa.readAllStandardError().toStdString();
+    const auto estatisticas = pasta / std::string(ARQUIVO_ESTATISTICAS);
+    const auto preferencias = pasta / std::string(ARQUIVO_PREFERENCIAS);
+    ASSERT_TRUE(std::filesystem::exists(estatisticas));
+    std::filesystem::remove(estatisticas);
+    const std::string prefsAntes = leBytes(preferencias);
+    terminaComSinal(programa);
+    EXPECT_TRUE(std::filesystem::exists(estatisticas)) << "as estatísticas não foram salvas ao fechar";
+    EXPECT_TRUE(leBytes(preferencias) == prefsAntes) << "a caixa de fechar não salva as preferências";
 }
 
 // `pelmar --demo` is a show: after ten hands played by the table alone and a close, the user's

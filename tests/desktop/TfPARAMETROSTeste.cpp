@@ -403,6 +403,39 @@ TEST_F(TfPARAMETROSTeste, FecharNaoGrava) {
     EXPECT_TRUE(marcado("PAULISTA_COMPLETO"));
 }
 
+// The whole window fits a 1024 x 600 screen, title bar and taskbar allowed for, and nothing in it
+// is cut: every control lies inside it at no less than the size its text needs.
+TEST_F(TfPARAMETROSTeste, CabeNumaTelaDe1024Por600SemCortarNada) {
+    // What a window manager's title bar and a taskbar take from a 600-pixel-high screen.
+    constexpr int BORDAS = 64;
+    parametros->abre();
+    QCoreApplication::processEvents();
+    const QSize tamanho = parametros->frameGeometry().size();
+    EXPECT_LE(tamanho.width(), 1024) << tamanho.width() << "x" << tamanho.height();
+    EXPECT_LE(tamanho.height(), 600 - BORDAS) << tamanho.width() << "x" << tamanho.height();
+
+    const QRect dentro = parametros->rect();
+    int vistos = 0;
+    for (QWidget* w : parametros->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                                 qobject_cast<QSlider*>(w)))
+            continue;
+        ++vistos;
+        const QString quem = w->objectName().isEmpty() ? w->property("text").toString() : w->objectName();
+        SCOPED_TRACE(quem.toStdString());
+        const QRect onde(w->mapTo(parametros, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(dentro.contains(onde)) << "fora da janela";
+        auto* rotulo = qobject_cast<QLabel*>(w);
+        if (rotulo && rotulo->wordWrap()) {
+            EXPECT_GE(w->height(), w->heightForWidth(w->width())) << "texto cortado";
+        } else {
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << "texto cortado";
+            EXPECT_GE(w->height(), w->minimumSizeHint().height()) << "texto cortado";
+        }
+    }
+    EXPECT_GT(vistos, 40);
+}
+
 TEST_F(TfPARAMETROSTeste, AbreJuntoDaMesa) {
     janela().show();
     janela().move(200, 120);

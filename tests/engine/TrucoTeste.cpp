@@ -139,6 +139,54 @@ TEST_F(TrucoTeste, MaoDeOnzeRecusadaPorCadaLado) {
     EXPECT_EQ(contaNoLog(" |  *"), 0);
 }
 
+// A question the game's close ended unanswered decides nothing in the user's name: no answer is
+// logged or announced and the stake stays where the call left it. Unanswered while the game goes
+// on, it counts as the answer that risks least.
+TEST_F(TrucoTeste, PerguntaSemRespostaSoNaoDecideQuandoOJogoFecha) {
+    struct Caso {
+        bool fechando;
+        int pontosCom;
+        int estadoTruco;
+        bool fugiu;
+    };
+    const Caso casos[] = {{true, 0, 2, false}, {false, 1, 17, true}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.fechando ? "fechando" : "jogo segue");
+        TearDown();
+        SetUp();
+        computadorChama({3});
+        tela.aoPerguntarTruco = [this, fechando = c.fechando](const PerguntaTruco&) {
+            if (fechando) jogo->estado.PARAR = true;
+            return resposta::NENHUMA;
+        };
+        roteiro(2, {Lance(1, false, true)});
+        jogaMao();
+        ASSERT_EQ(tela.perguntasTruco.size(), 1u);
+        EXPECT_EQ(jogo->estado.PONTOS_COM, c.pontosCom);
+        EXPECT_EQ(jogo->estado.PONTOS_JOG, 0);
+        EXPECT_EQ(jogo->estado.ESTADO_TRUCO, c.estadoTruco);
+        EXPECT_EQ(logContem("FUGIU DO TRUCO"), c.fugiu);
+        EXPECT_EQ(logContem("MSG = Tá Louco !"), c.fugiu);
+        EXPECT_FALSE(logContem("ACEITOU TRUCO"));
+    }
+
+    // The hand of eleven likewise: closing declines nothing; otherwise unanswered declines.
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.fechando ? "onze, fechando" : "onze, jogo segue");
+        TearDown();
+        SetUp();
+        jogo->estado.PONTOS_JOG = 11;
+        tela.aoPerguntarOnze = [this, fechando = c.fechando] {
+            if (fechando) jogo->estado.PARAR = true;
+            return resposta::NENHUMA;
+        };
+        jogaMao();
+        EXPECT_EQ(tela.perguntasOnze, 1);
+        EXPECT_EQ(jogo->estado.ESTADO_TRUCO == 20, c.fugiu);
+        EXPECT_EQ(jogo->estado.PONTOS_COM, c.pontosCom);
+    }
+}
+
 TEST_F(TrucoTeste, MaoDeFerroValeTresSemPerguntaERepeteQuandoTudoEmpata) {
     preset("4C", {{"3C", "2C", "AC"}, {"3E", "2E", "AE"}, {"KC", "KE", "QC"}, {"KO", "KP", "QE"}});
     jogo->estado.PONTOS_JOG = jogo->estado.PONTOS_COM = 11;
