@@ -109,6 +109,11 @@ TForm2::~TForm2() {
 QAction* TForm2::acao(const QString& nome) const { return findChild<QAction*>(nome); }
 
 void TForm2::protege(const std::function<void()>& acao) {
+    struct EmCurso {
+        int& comandos;
+        explicit EmCurso(int& c) : comandos(++c) {}
+        ~EmCurso() { --comandos; }
+    } emCurso(comandosEmCurso_);
     try {
         acao();
     } catch (const std::exception& falha) {
@@ -132,6 +137,7 @@ void TForm2::INICIA_JANELA() {
     jogo_.baralho.INICIA_BARALHO();
     jogo_.distribuicao.NOVA_MAO_MESA();
     INICIO_JOGO = jogo_.plataforma.criaTimer(100, [this] {
+        if (comandosEmCurso_ > 0) return;  // tried again at the next tick, once the command is over
         jogo_.plataforma.ativaTimer(INICIO_JOGO, false);
         protege([this] { NOVO_JOGO(); });
     });

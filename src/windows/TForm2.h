@@ -57,6 +57,10 @@ public:
     QAction* acao(const QString& nome) const;
     // True while a match loop runs on the stack under the window.
     bool partidaNaPilha() const { return partidasNaPilha_ > 0; }
+    // A gesture or command runs engine code inside the window's event handling: a fault there is
+    // reported and logged instead of tearing the window down, and the first game, waiting on its
+    // timer, does not start in the middle of it (it would run nested until the game ended).
+    void protege(const std::function<void()>& acao);
 
     // The "I.A." question of the saving exit; tests answer it without a box.
     std::function<bool()> perguntaJuntar;
@@ -100,9 +104,6 @@ private:
     void testaSom();
     void joguePorMim(bool pedido);
     void ligaGestos();
-    // A gesture or command runs engine code inside the window's event handling; a fault there
-    // is reported and logged instead of tearing the window down.
-    void protege(const std::function<void()>& acao);
 
     void pressiona(const std::string& nome, Qt::MouseButton botao);
     void clica(const std::string& nome);
@@ -156,6 +157,7 @@ private:
     std::vector<std::pair<QAction*, const Controle*>> itensDoJogo_;
     int jogaPorMimAteRodada_ = 0;  // "this hand" asked in this trick; 0 when not asked
     int INICIO_JOGO = -1;
+    int comandosEmCurso_ = 0;
     int partidasNaPilha_ = 0;
     bool fecharAoDesenrolar_ = false;
     bool novoJogoPedido_ = false;  // asked for while a stopped match loop was still unwinding

@@ -543,7 +543,8 @@ TEST_F(JanelaMesaTeste, SeletoresAplicamPelosMenus) {
 // The join leaves only the learned rules in the table; the playing brain is read again at once,
 // and the players' timer is back on afterwards.
 TEST_F(JanelaMesaTeste, JuntarRegrasDeixaOCerebroDeJogoCarregado) {
-    jogo().ia.aoComecarPartida();
+    // Loaded as a command would load it: it serves events, and the first game must not start inside.
+    janela().protege([this] { jogo().ia.aoComecarPartida(); });
     const int regras = jogo().ia.cerebro.QTE_REGRAS();
     ASSERT_GT(jogo().ia.cerebro.QTE_REGRAS_FIXAS, 0);
     janela().acao("JUNTAR_REGRAS")->trigger();
@@ -552,6 +553,32 @@ TEST_F(JanelaMesaTeste, JuntarRegrasDeixaOCerebroDeJogoCarregado) {
     EXPECT_TRUE(jogo().plataforma.timerAtivo(jogo().turnos.TEMPO_JOGADORES));
 }
 
+
+// A command that serves events while the first game waits on its timer: the game starts after
+// it, never inside it, where it would wait for the user's card until the game ended.
+TEST_F(JanelaMesaTeste, PrimeiroJogoNaoComecaDentroDeUmComando) {
+    contaInicios();
+    // Whenever a game starts, it is stopped at once, so the test ends either way.
+    QTimer paraQuemComecar;
+    paraQuemComecar.setInterval(5);
+    QObject::connect(&paraQuemComecar, &QTimer::timeout, [this] {
+        if (inicios > 0) estado().PARAR = true;
+    });
+    paraQuemComecar.start();
+    int iniciosDentro = -1;
+    janela().protege([&] {
+        jogo().Wait(400);  // well past the start timer's 100 ms
+        iniciosDentro = inicios;
+    });
+    EXPECT_EQ(iniciosDentro, 0) << "o jogo começou dentro do comando";
+    QElapsedTimer relogio;
+    relogio.start();
+    while ((inicios == 0 || janela().partidaNaPilha()) && relogio.elapsed() < 10000) {
+        QCoreApplication::processEvents();
+        QTest::qSleep(1);
+    }
+    EXPECT_EQ(inicios, 1) << "o primeiro jogo não começou depois do comando";
+}
 
 // F3 then F2 at once, while the stopped match loop is still on the stack: the stop stands, and the
 // new game starts once the stopped one has let go, at 0 to 0. Whenever the keys fall, the user
