@@ -16,8 +16,8 @@
 #include <memory>
 
 #include "app/LinhaDeComando.h"
-#include "records/InstalacaoDados.h"
-#include "records/PastaTrabalho.h"
+#include "base/InstalacaoDados.h"
+#include "base/PastaTrabalho.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfmtSPLASH.h"
 

@@ -5,12 +5,12 @@
 
 namespace pelmar {
 
-class Jogo;
+struct ContextoDaMesa;
 
 // Announcements, sounds and the spoken truco: the table's voice.
 class Anuncios {
 public:
-    explicit Anuncios(Jogo& jogo) : j_(jogo) {}
+    explicit Anuncios(ContextoDaMesa& contexto) : j_(contexto) {}
 
     void TOCA_SOM(std::string_view chave, int espera);
     void FALA(std::string_view texto, std::string_view chave);
@@ -24,7 +24,7 @@ public:
     int QTE_TRUCOS_12 = 0;
 
 private:
-    Jogo& j_;
+    ContextoDaMesa& j_;
 };
 
 }  // namespace pelmar

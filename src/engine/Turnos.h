@@ -4,12 +4,12 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // The table driver: whose card is awaited, the players' timer, the match loop.
 class Turnos {
 public:
-    explicit Turnos(Jogo& jogo);
+    explicit Turnos(Partida& jogo);
     ~Turnos();
     Turnos(const Turnos&) = delete;
     Turnos& operator=(const Turnos&) = delete;
@@ -40,7 +40,7 @@ public:
 
 private:
     int slotValido(int jogador, int slot);
-    Jogo& j_;
+    Partida& j_;
 };
 
 }  // namespace pelmar
