@@ -55,6 +55,7 @@ public:
     // "Gravar DEBUG.TXT" and "Carregar DEBUG.TXT".
     void gravaDebug();
     void carregaDebug();
+
 private:
     BastidoresDoJogo bastidores_{*this};
     // Without other hooks, the user's plays are learned and the results counted.
