@@ -12,9 +12,9 @@
 #include "ProcessoFilho.h"
 #include "RegrasGeradas.h"
 #include "brain/FormatoRegra.h"
-#include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
+#include "jogo/Jogo.h"
 #include "suporte/ReferenciaLiteral.h"
 
 namespace pelmar {

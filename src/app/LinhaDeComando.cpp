@@ -1,8 +1,9 @@
 #include "app/LinhaDeComando.h"
 
 #include <array>
-#include <charconv>
 #include <string_view>
+
+#include "base/Inteiros.h"
 
 namespace pelmar {
 
@@ -74,13 +75,12 @@ LinhaDeComando leLinhaDeComando(const std::vector<std::string>& argumentos) {
         } else if (a == "--semente") {
             const std::string* v = valor();
             if (!v) return linha;
-            std::uint64_t n = 0;
-            const auto [fim, ec] = std::from_chars(v->data(), v->data() + v->size(), n);
-            if (ec != std::errc() || fim != v->data() + v->size()) {
+            const std::optional<std::uint64_t> n = inteiroDe<std::uint64_t>(*v);
+            if (!n) {
                 linha.erro = "semente inválida: " + *v;
                 return linha;
             }
-            linha.semente = n;
+            linha.semente = *n;
         } else if (contem(OPCOES_DO_QT_COM_VALOR, doQt)) {
             linha.opcoesDoQt.push_back(a);
             // "-style=fusion" carries its value.

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "app/LinhaDeComando.h"
-#include "records/InstalacaoDados.h"
-#include "records/PastaTrabalho.h"
+#include "base/InstalacaoDados.h"
+#include "base/PastaTrabalho.h"
 #include "windows/SessaoDesktop.h"
 #include "windows/TfABOUT.h"
 #include "windows/TfmtSPLASH.h"

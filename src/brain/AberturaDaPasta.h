@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "records/InstalacaoDados.h"
-#include "records/PastaTrabalho.h"
+#include "base/InstalacaoDados.h"
+#include "base/PastaTrabalho.h"
 
 namespace pelmar {
 

@@ -9,12 +9,12 @@
 #include "brain/DobraNaLeitura.h"
 #include "brain/Inteligencia.h"
 #include "brain/JuncaoPendente.h"
-#include "engine/Jogo.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
 void Aprendizado::APRENDE_REGRA(int jogador, int slot, int valor, bool encoberta) {
-    Jogo& jogo = ia_.jogo;
+    Partida& jogo = ia_.jogo;
     if (jogador != 1 || !jogo.prefs.CEREBRO_APRENDE_REGRAS) return;
     const EstadoJogo& e = jogo.estado;
     const RegistroJogador& eu = e.JOGADORES[1];

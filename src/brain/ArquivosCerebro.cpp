@@ -2,13 +2,13 @@
 
 #include <system_error>
 
+#include "base/GravacaoArquivo.h"
+#include "base/LeitorDeLinhas.h"
 #include "brain/ContadorRegras.h"
 #include "brain/DobraNaLeitura.h"
 #include "brain/EscritorRegras.h"
 #include "brain/Inteligencia.h"
-#include "engine/Jogo.h"
-#include "records/GravacaoArquivo.h"
-#include "records/LeitorDeLinhas.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 

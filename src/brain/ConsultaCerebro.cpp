@@ -4,7 +4,7 @@
 
 #include "brain/Codigos.h"
 #include "brain/Inteligencia.h"
-#include "engine/Jogo.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
@@ -53,7 +53,7 @@ bool ConsultaCerebro::CONSULTA_CEREBRO(int jogador, int& slot, bool& trucar, int
     PESO_REGRA_USADA = 0;
     trucar = false;
     encobrir = false;
-    Jogo& jogo = ia_.jogo;
+    Partida& jogo = ia_.jogo;
     const Cerebro& c = ia_.cerebro;
     if (!jogo.prefs.CEREBRO_USA_REGRAS || c.QTE_REGRAS() == 0) {
         regra = 0;

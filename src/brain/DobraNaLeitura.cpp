@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "records/LeitorDeLinhas.h"
+#include "base/LeitorDeLinhas.h"
 
 namespace pelmar {
 

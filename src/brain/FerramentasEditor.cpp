@@ -4,7 +4,7 @@
 #include "brain/FormatoRegra.h"
 #include "brain/Inteligencia.h"
 #include "brain/ValidacaoRegra.h"
-#include "engine/Jogo.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 

@@ -1,7 +1,8 @@
 #include "brain/FormatoRegra.h"
 
 #include <array>
-#include <charconv>
+
+#include "base/Inteiros.h"
 
 namespace pelmar {
 
@@ -49,13 +50,6 @@ int separaCampos(std::string_view s, std::array<std::string_view, CAMPOS_DA_LINH
     return n;
 }
 
-template <typename T>
-bool leInteiro(std::string_view texto, T& valor) {
-    if (!texto.empty() && texto.front() == '+') texto.remove_prefix(1);
-    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    return erro == std::errc() && fim == texto.data() + texto.size() && !texto.empty();
-}
-
 }  // namespace
 
 LinhaRegra analisaLinhaRegra(std::string_view bruta) {
@@ -100,13 +94,13 @@ LinhaRegra analisaLinhaRegra(std::string_view bruta) {
         const std::string_view campo = campos[static_cast<std::size_t>(c + 1)];
         auto& destino = resultado.regra.campos[static_cast<std::size_t>(c)];
         if (campoNumerico(c)) {
-            int valor = 0;
-            if (!leInteiro(campo, valor) || valor < 0 || valor > 255) {
+            const std::optional<int> valor = inteiroDe<int>(campo);
+            if (!valor || *valor < 0 || *valor > 255) {
                 resultado.motivo = "campo " + std::to_string(c + 1) + " não é um número de 0 a 255: \"" +
                                    std::string(campo) + "\"";
                 return resultado;
             }
-            destino = static_cast<std::uint8_t>(valor);
+            destino = static_cast<std::uint8_t>(*valor);
         } else {
             if (campo.empty()) {
                 resultado.motivo = "campo " + std::to_string(c + 1) + " vazio";
@@ -116,10 +110,12 @@ LinhaRegra analisaLinhaRegra(std::string_view bruta) {
         }
     }
     const std::string_view peso = campos[CAMPOS_DA_LINHA - 1];
-    if (!leInteiro(peso, resultado.regra.QTE)) {
+    const auto qte = inteiroDe<decltype(resultado.regra.QTE)>(peso);
+    if (!qte) {
         resultado.motivo = "peso não é um inteiro de 32 bits: \"" + std::string(peso) + "\"";
         return resultado;
     }
+    resultado.regra.QTE = *qte;
     resultado.tipo = LinhaRegra::Tipo::Regra;
     return resultado;
 }

@@ -1,10 +1,10 @@
 #include "brain/Inteligencia.h"
 
-#include "engine/Jogo.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
-Inteligencia::Inteligencia(Jogo& j)
+Inteligencia::Inteligencia(Partida& j)
     : jogo(j), arquivos(*this), consulta(*this), aprendizado(*this), ferramentas(*this) {}
 
 void Inteligencia::aoComecarPartida() {

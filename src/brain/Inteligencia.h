@@ -9,17 +9,17 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // The rule brain of one program run: the table, the editor's report, and the parts that read,
 // consult, learn and maintain it, all working in the game's folder and through its ports.
 class Inteligencia {
 public:
-    explicit Inteligencia(Jogo& jogo);
+    explicit Inteligencia(Partida& jogo);
     Inteligencia(const Inteligencia&) = delete;
     Inteligencia& operator=(const Inteligencia&) = delete;
 
-    Jogo& jogo;
+    Partida& jogo;
     Cerebro cerebro;
     ModeloEditor editor;
 

@@ -1,15 +1,15 @@
 #include "brain/JuncaoPendente.h"
 
-#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
+#include "base/ArquivoTexto.h"
+#include "base/Inteiros.h"
+#include "base/LeitorDeLinhas.h"
 #include "brain/EscritorRegras.h"
 #include "brain/FormatoRegra.h"
-#include "records/ArquivoTexto.h"
-#include "records/LeitorDeLinhas.h"
 
 namespace pelmar {
 
@@ -25,10 +25,9 @@ struct Marca {
 template <typename T>
 bool valorDe(const std::string& linha, std::string_view chave, int base, T& valor) {
     if (!linha.starts_with(chave)) return false;
-    const char* inicio = linha.data() + chave.size();
-    const char* fim = linha.data() + linha.size();
-    const auto [onde, erro] = std::from_chars(inicio, fim, valor, base);
-    return erro == std::errc() && onde == fim && inicio != fim;
+    const std::optional<T> lido = inteiroDe<T>(std::string_view(linha).substr(chave.size()), base);
+    if (lido) valor = *lido;
+    return lido.has_value();
 }
 
 std::optional<Marca> leMarca(const std::filesystem::path& arquivo) {

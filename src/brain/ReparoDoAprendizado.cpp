@@ -4,8 +4,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "base/GravacaoArquivo.h"
 #include "brain/FormatoRegra.h"
-#include "records/GravacaoArquivo.h"
 
 namespace pelmar {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/InstalacaoDados.h"
-#include "records/PastaTrabalho.h"
+#include "base/InstalacaoDados.h"
+#include "base/PastaTrabalho.h"
 
 namespace pelmar {
 

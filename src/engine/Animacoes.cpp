@@ -1,6 +1,7 @@
 #include "engine/Animacoes.h"
 
-#include "engine/Jogo.h"
+#include "engine/Anuncios.h"
+#include "engine/ContextoDaMesa.h"
 
 namespace pelmar {
 
@@ -52,9 +53,9 @@ void Animacoes::embaralha() {
             c.deslocY = j_.random(21) - 10;
         }
         j_.tela.redesenha();
-        j_.anuncios.TOCA_SOM("DISTRIBUI_CARTAS", 50);
+        anuncios_.TOCA_SOM("DISTRIBUI_CARTAS", 50);
     }
-    j_.anuncios.TOCA_SOM("EMBARALHANDO", 50);
+    anuncios_.TOCA_SOM("EMBARALHANDO", 50);
 }
 
 void Animacoes::corta(int jogadorQueCorta) {
@@ -67,7 +68,7 @@ void Animacoes::corta(int jogadorQueCorta) {
         c.deslocY = -2 * (i - 1);
     }
     j_.tela.redesenha();
-    j_.anuncios.TOCA_SOM("BATE_MESA", 20);
+    anuncios_.TOCA_SOM("BATE_MESA", 20);
     const int levantadas = j_.random(5) + 1;
     for (int i = 8 - levantadas; i <= 7; ++i) j_.mesa["BARALHO_" + std::to_string(i)].deslocY -= 12;
     j_.tela.redesenha();

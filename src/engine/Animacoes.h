@@ -6,13 +6,14 @@
 
 namespace pelmar {
 
-class Jogo;
+class Anuncios;
+struct ContextoDaMesa;
 struct Controle;
 
 // Motion on the table, as steps of the model with the game's own pauses between them.
 class Animacoes {
 public:
-    explicit Animacoes(Jogo& jogo) : j_(jogo) {}
+    Animacoes(ContextoDaMesa& contexto, Anuncios& anuncios) : j_(contexto), anuncios_(anuncios) {}
 
     // A card flies between two controls' home positions in `passos` steps of `pausaMs`.
     void voa(std::string_view de, std::string_view para, int carta, bool deFrente, int passos, int pausaMs);
@@ -24,7 +25,8 @@ public:
     void corta(int jogadorQueCorta);
 
 private:
-    Jogo& j_;
+    ContextoDaMesa& j_;
+    Anuncios& anuncios_;
 };
 
 }  // namespace pelmar

@@ -1,7 +1,7 @@
 #include "engine/Anuncios.h"
 
-#include "engine/Jogo.h"
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
+#include "engine/ContextoDaMesa.h"
 
 namespace pelmar {
 

@@ -7,12 +7,12 @@
 
 namespace pelmar {
 
-class Jogo;
+struct ContextoDaMesa;
 
 // Announcements, sounds and the spoken truco: the table's voice.
 class Anuncios {
 public:
-    explicit Anuncios(Jogo& jogo) : j_(jogo) {}
+    explicit Anuncios(ContextoDaMesa& contexto) : j_(contexto) {}
 
     void TOCA_SOM(std::string_view chave, int espera);
     // `quem` says it: the table shows whose words they are, the words themselves unchanged.
@@ -29,7 +29,7 @@ public:
     int QTE_TRUCOS_12 = 0;
 
 private:
-    Jogo& j_;
+    ContextoDaMesa& j_;
 };
 
 }  // namespace pelmar

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/Jogo.h"
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
@@ -44,7 +44,7 @@ void Conversa::CONVERSA_JOGADORES() {
         return;
     }
     for (int p = 1; p <= 4; ++p) {
-        if (!j_.Chance(j_.personalidades.PERSONALIDADE_JOGADOR[p].CHANCE_FALA)) continue;
+        if (!j_.Chance(j_.bastidores.chanceDeFala(p))) continue;
         Controle& balao = j_.mesa[nomeBalao(p)];
         if (balao.visivel) continue;
         const std::string texto = linhaDasFalas(j_.random(QTD_FALAS));

@@ -4,12 +4,12 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // The table's small talk: the seats' speech balloons and the jokes window.
 class Conversa {
 public:
-    explicit Conversa(Jogo& jogo) : j_(jogo) {}
+    explicit Conversa(Partida& jogo) : j_(jogo) {}
 
     static constexpr const char* ARQUIVO_FALAS = "TXT\\FALAS.TXT";
 
@@ -26,7 +26,7 @@ public:
 
 private:
     std::string linhaDasFalas(int r) const;
-    Jogo& j_;
+    Partida& j_;
 };
 
 }  // namespace pelmar

@@ -1,9 +1,10 @@
 #include "engine/Distribuicao.h"
+#include "engine/EstadoTruco.h"
 
 #include <vector>
 
-#include "engine/Jogo.h"
-#include "players/OrdenaMao.h"
+#include "engine/OrdenaMao.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
@@ -36,8 +37,8 @@ void Distribuicao::DA_CARTA(int jogador, int slot) {
     EstadoJogo& e = j_.estado;
     if (e.PARAR) return;
     int c = TIRA_CARTA();
-    if (j_.debug.DEBUG_DISTRIBUICAO) {
-        c = j_.debug.MESA_DEBUG.cartas[jogador][slot];
+    if (const auto preparada = j_.bastidores.cartaPreparada(jogador, slot)) {
+        c = *preparada;
         j_.baralho[c].NO_BARALHO = false;  // a preset card must not come out of the pile again
     }
     if (j_.prefs.ROUBA_BARALHO) {
@@ -81,7 +82,7 @@ void Distribuicao::NOVA_MAO_MESA() {
     e.MOTIVO_FECHOU = 0;
     e.QTE_ROUBOS = 0;
     e.QTE_ESPIADAS = 0;
-    e.ESTADO_TRUCO = 0;
+    e.ESTADO_TRUCO = estado_truco::NADA_PEDIDO;
     e.MAO_ONZE_DECIDIDA = false;
 
     for (int p = 1; p <= 4; ++p) m["NOME_JOG_" + std::to_string(p)].texto = j_.prefs.NOME_JOGADOR[p];
@@ -145,8 +146,8 @@ void Distribuicao::INICIA_MAO() {
     maoPronta = false;
 
     e.VIRA = TIRA_CARTA();
-    if (j_.debug.DEBUG_DISTRIBUICAO) {
-        e.VIRA = j_.debug.MESA_DEBUG.vira;
+    if (const auto preparada = j_.bastidores.viraPreparada()) {
+        e.VIRA = *preparada;
         j_.baralho[e.VIRA].NO_BARALHO = false;
     }
     Controle& vira = j_.mesa["CVIRA"];
@@ -173,7 +174,7 @@ void Distribuicao::INICIA_MAO() {
         animacaoNormal();
     }
 
-    if (auto erro = j_.debug.GRAVA_DEBUG(true, j_.pasta, j_.baralho, e)) {
+    if (auto erro = j_.bastidores.gravaSnapshotDaMao()) {
         j_.log(0, "DEBUG: " + *erro);
         // Said once a run: a missing folder would otherwise stop every hand with a box.
         if (!j_.erroDeSnapshotMostrado) j_.tela.mostraErro(*erro);

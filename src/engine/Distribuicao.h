@@ -2,12 +2,12 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // Shuffle, cut and deal, and the card tricks of the first trick.
 class Distribuicao {
 public:
-    explicit Distribuicao(Jogo& jogo) : j_(jogo) {}
+    explicit Distribuicao(Partida& jogo) : j_(jogo) {}
 
     // A card from the pile, or 0 when the pile holds no card that may be drawn.
     int TIRA_CARTA();
@@ -32,7 +32,7 @@ private:
     void mostraVira();
     void faceParaBaixo(int jogador, int slot);
 
-    Jogo& j_;
+    Partida& j_;
 };
 
 }  // namespace pelmar

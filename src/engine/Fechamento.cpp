@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/Jogo.h"
+#include "engine/ContextoDaMesa.h"
 
 namespace pelmar {
 

@@ -2,12 +2,12 @@
 
 namespace pelmar {
 
-class Jogo;
+struct ContextoDaMesa;
 
 // The early ends of a hand: a side that can no longer lose.
 class Fechamento {
 public:
-    explicit Fechamento(Jogo& jogo) : j_(jogo) {}
+    explicit Fechamento(ContextoDaMesa& contexto) : j_(contexto) {}
 
     // Side 'J' is sure to win (codes 2, 3, 6, 7).
     bool COMPUTADOR_JA_PERDEU();
@@ -19,7 +19,7 @@ public:
 private:
     bool fecha(int codigo, int numeroLog, bool computadorPerdeu, bool porManilha);
 
-    Jogo& j_;
+    ContextoDaMesa& j_;
 };
 
 }  // namespace pelmar

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/Jogo.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
@@ -147,10 +147,10 @@ void Placar::VERIFICA_BOI() {
     j_.Wait(50);
     j_.anuncios.TOCA_SOM("BOI", 2500);
     j_.Wait(1000);
-    if (auto mudanca = j_.dificuldade.mudancaAposBoi(lado, j_.estatisticas, j_.chaves.MUDANCA_NIVEL_AUTOMATICA)) {
+    if (auto mudanca = j_.bastidores.depoisDoBoi(lado)) {
         // "Baixei", "Aumentei": the computer tells of its own level.
         if (mudanca->aviso) j_.anuncios.FALA(mudanca->aviso->texto, mudanca->aviso->som, Falante::doLado('C'));
-        j_.gravaPreferencias();
+        j_.bastidores.gravaPreferencias();
     }
     mostraFichas();
 }

@@ -2,12 +2,12 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // The score display, the end of a match and the bois.
 class Placar {
 public:
-    explicit Placar(Jogo& jogo) : j_(jogo) {}
+    explicit Placar(Partida& jogo) : j_(jogo) {}
 
     void MOSTRA_PLACAR();
     void FIM_PARTIDA();
@@ -22,7 +22,7 @@ private:
     void partidaGanha(int lado);
     void VERIFICA_BOI();
 
-    Jogo& j_;
+    Partida& j_;
 };
 
 }  // namespace pelmar

@@ -1,6 +1,6 @@
 #include "engine/RelogioDeJogo.h"
 
-#include "engine/Jogo.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
@@ -8,7 +8,7 @@ std::string TempoDeJogo::texto() const {
     return doisDigitos(horas) + ":" + doisDigitos(minutos) + ":" + doisDigitos(segundos);
 }
 
-RelogioDeJogo::RelogioDeJogo(Jogo& jogo) : j_(jogo) {
+RelogioDeJogo::RelogioDeJogo(Partida& jogo) : j_(jogo) {
     COMP_1 = j_.plataforma.criaTimer(INTERVALO_MS, [this] { tick(); });
 }
 

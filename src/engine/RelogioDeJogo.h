@@ -6,7 +6,7 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // Play time since the first game of the run.
 struct TempoDeJogo {
@@ -22,7 +22,7 @@ struct TempoDeJogo {
 // The play clock on its own 100 ms timer; now and then, at a full minute, a joke.
 class RelogioDeJogo {
 public:
-    explicit RelogioDeJogo(Jogo& jogo);
+    explicit RelogioDeJogo(Partida& jogo);
     ~RelogioDeJogo();
     RelogioDeJogo(const RelogioDeJogo&) = delete;
     RelogioDeJogo& operator=(const RelogioDeJogo&) = delete;
@@ -39,7 +39,7 @@ public:
     Plataforma::IdTimer COMP_1 = -1;
 
 private:
-    Jogo& j_;
+    Partida& j_;
     int ticks_ = 0;
     TempoDeJogo tempo_;
 };

@@ -1,8 +1,9 @@
 #include "engine/Rodadas.h"
+#include "engine/EstadoTruco.h"
 
-#include "engine/Jogo.h"
-#include "players/OrdenaMao.h"
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
+#include "engine/OrdenaMao.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
@@ -86,7 +87,7 @@ void Rodadas::JOGA_MAO() {
 
     for (e.RODADA = 1; e.RODADA <= 3 && !e.PARAR; ++e.RODADA) {
         j_.log(0, "INICIO DA RODADA " + std::to_string(e.RODADA) + "º");
-        if (e.ESTADO_TRUCO != 20) {
+        if (e.ESTADO_TRUCO != estado_truco::JOGADOR_RECUSOU_ONZE) {
             for (int i = 1; i <= 4; ++i) {
                 e.CARTAS_NA_MESA = i;
                 const bool vezDoUsuario = i == e.JOGADORES[1].ORDEM;
@@ -364,7 +365,7 @@ void Rodadas::FIM_RODADA() {
     for (std::size_t i = 0; i < 4; ++i)
         if (e.MANILHAS_SAIRAM[i]) naipes += " " + std::string(NOMES_DOS_NAIPES[i]) + " ";
 
-    if (e.RODADA >= 1 && e.RODADA <= 3 && e.ESTADO_TRUCO != 17 && e.ESTADO_TRUCO != 18) {
+    if (e.RODADA >= 1 && e.RODADA <= 3 && e.ESTADO_TRUCO != estado_truco::COMPUTADOR_GANHA && e.ESTADO_TRUCO != estado_truco::JOGADOR_GANHA) {
         bool anunciou = true;
         switch (e.RESULTADO_RODADA_ATUAL) {
             case 'E':
@@ -415,12 +416,12 @@ void Rodadas::RECOLHE_CARTAS(int ladoVencedor) {
             if (pausaSom > 0) j_.anuncios.TOCA_SOM("FX04", pausaSom);
         }
     };
-    if (e.ESTADO_TRUCO == 17 && j_.chaves.ADV_MOSTRA_CARTAS) {
+    if (e.ESTADO_TRUCO == estado_truco::COMPUTADOR_GANHA && j_.chaves.ADV_MOSTRA_CARTAS) {
         mostraNaoJogadas(2, 0);
         mostraNaoJogadas(4, 0);
         j_.anuncios.TOCA_SOM("FX04", 100);
     }
-    if ((e.ESTADO_TRUCO == 17 || e.ESTADO_TRUCO == 18) && j_.chaves.PAR_MOSTRA_CARTAS) {
+    if ((e.ESTADO_TRUCO == estado_truco::COMPUTADOR_GANHA || e.ESTADO_TRUCO == estado_truco::JOGADOR_GANHA) && j_.chaves.PAR_MOSTRA_CARTAS) {
         mostraNaoJogadas(3, 0);
         j_.anuncios.TOCA_SOM("FX04", 100);
     }
@@ -428,7 +429,7 @@ void Rodadas::RECOLHE_CARTAS(int ladoVencedor) {
         for (int p = 1; p <= 4; ++p) mostraNaoJogadas(p, 200);
         j_.anuncios.TOCA_SOM("FX04", 2000);
     }
-    if (ladoVencedor == 1 && e.ESTADO_TRUCO == 17 && j_.Chance(7)) {
+    if (ladoVencedor == 1 && e.ESTADO_TRUCO == estado_truco::COMPUTADOR_GANHA && j_.Chance(7)) {
         mostraNaoJogadas(2, 1000);
         mostraNaoJogadas(4, 1000);
     }

@@ -4,12 +4,12 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // Tricks and hands: every card reaches the table through JOGA_CARTA.
 class Rodadas {
 public:
-    explicit Rodadas(Jogo& jogo) : j_(jogo) {}
+    explicit Rodadas(Partida& jogo) : j_(jogo) {}
 
     void JOGA_MAO();
     void JOGA_CARTA(int jogador, int slot);
@@ -31,7 +31,7 @@ private:
     void pontuaMao(int lado);
     void mostraFechamento();
 
-    Jogo& j_;
+    Partida& j_;
 };
 
 }  // namespace pelmar

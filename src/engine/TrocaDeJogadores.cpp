@@ -1,6 +1,6 @@
 #include "engine/TrocaDeJogadores.h"
 
-#include "engine/Jogo.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
@@ -9,7 +9,7 @@ void TrocaDeJogadores::TROCA_JOGADORES() {
     bool erroMostrado = false;
     for (int i = 0; i < sorteios; ++i) {
         if (i > 0 && j_.estado.PARAR) break;
-        const auto sorteio = j_.personalidades.SORTEIA_PERSONALIDADES();
+        const SorteioDeJogadores sorteio = j_.bastidores.sorteiaPersonalidades();
         // Every draw reads the table again; its fault is the user's to see once, not per draw.
         if (sorteio.erro && !sorteio.repetido && !erroMostrado) {
             j_.tela.mostraErro(*sorteio.erro);

@@ -2,13 +2,13 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // "Trocar Jogadores", also run at every start of play: the seats' faces flick through new
 // personalities, ever more slowly, and settle on the last draw.
 class TrocaDeJogadores {
 public:
-    explicit TrocaDeJogadores(Jogo& jogo) : j_(jogo) {}
+    explicit TrocaDeJogadores(Partida& jogo) : j_(jogo) {}
 
     static constexpr int MINIMO_DE_SORTEIOS = 10;
     static constexpr int SORTEIOS_A_MAIS = 10;  // a random 0..9 more
@@ -20,7 +20,7 @@ public:
     void TROCA_JOGADORES();
 
 private:
-    Jogo& j_;
+    Partida& j_;
 };
 
 }  // namespace pelmar

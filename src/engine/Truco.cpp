@@ -1,8 +1,9 @@
 #include "engine/Truco.h"
+#include "engine/EstadoTruco.h"
 
 #include <string>
 
-#include "engine/Jogo.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
@@ -18,7 +19,7 @@ struct LinhaDoEstado {
 };
 
 // States 0..20 of the ladder and what each of them opens.
-constexpr LinhaDoEstado LADDER[21] = {
+constexpr LinhaDoEstado LADDER[estado_truco::ULTIMO + 1] = {
     {65, true, true, 1},            // 0 nothing called (3 in a hand of eleven)
     {130, false, true, SEM_VALOR},  // 1 side 'J' called truco
     {66, true, false, SEM_VALOR},   // 2 side 'C' called truco
@@ -51,9 +52,6 @@ const char* gritoDe(int valor) {
     }
 }
 
-// The state a call of side 'J' at this stake sets.
-int estadoPedidoJogador(int valor) { return valor == 3 ? 1 : valor == 6 ? 5 : valor == 9 ? 9 : 13; }
-
 }  // namespace
 
 void Truco::ATUALIZA_TRUCO() {
@@ -61,25 +59,26 @@ void Truco::ATUALIZA_TRUCO() {
     if (e.GANHADOR_MAO != 0) j_.Wait(10);
     // Only an open hand can end early: once a run, a closing or a declined hand of eleven has
     // decided it, the winner stands (a side that ran conceded, whatever the cards say).
-    if (e.ESTADO_TRUCO < 17) {
-        if (j_.fechamento.COMPUTADOR_JA_PERDEU()) e.ESTADO_TRUCO = 18;
-        if (j_.fechamento.JOGADOR_JA_PERDEU()) e.ESTADO_TRUCO = 17;
+    if (!estado_truco::maoDecidida(e.ESTADO_TRUCO)) {
+        if (j_.fechamento.COMPUTADOR_JA_PERDEU()) e.ESTADO_TRUCO = estado_truco::JOGADOR_GANHA;
+        if (j_.fechamento.JOGADOR_JA_PERDEU()) e.ESTADO_TRUCO = estado_truco::COMPUTADOR_GANHA;
     }
     e.PODE_TRUCAR = 0;
     if (e.PARAR) return;
 
-    if (e.ESTADO_TRUCO < 0 || e.ESTADO_TRUCO > 20) e.ESTADO_TRUCO = 0;
+    if (e.ESTADO_TRUCO < 0 || e.ESTADO_TRUCO > estado_truco::ULTIMO) e.ESTADO_TRUCO = estado_truco::NADA_PEDIDO;
     const LinhaDoEstado& linha = LADDER[e.ESTADO_TRUCO];
     e.PODE_TRUCAR = linha.podeTrucar;
     e.JOG_PODE_TRUCAR = linha.jogadorPode;
     e.COM_PODE_TRUCAR = linha.computadorPode;
-    if (e.ESTADO_TRUCO == 0) e.VALOR_TRUCO = e.MAO_DE_ONZE ? 3 : 1;
+    if (e.ESTADO_TRUCO == estado_truco::NADA_PEDIDO) e.VALOR_TRUCO = e.MAO_DE_ONZE ? 3 : 1;
     else if (linha.valor != SEM_VALOR) e.VALOR_TRUCO = linha.valor;
     j_.mesa["STA_JOG_TRUCOU"].visivel = e.JOG_PODE_TRUCAR;
     j_.mesa["STA_COM_TRUCOU"].visivel = e.COM_PODE_TRUCAR;
 
-    if (e.ESTADO_TRUCO >= 17) {
-        e.GANHADOR_MAO = (e.ESTADO_TRUCO == 17 || e.ESTADO_TRUCO == 20) ? 1 : 2;
+    if (estado_truco::maoDecidida(e.ESTADO_TRUCO)) {
+        e.GANHADOR_MAO =
+            (e.ESTADO_TRUCO == estado_truco::COMPUTADOR_GANHA || e.ESTADO_TRUCO == estado_truco::JOGADOR_RECUSOU_ONZE) ? 1 : 2;
         for (auto& jogador : e.JOGADORES) jogador.PODE_JOGAR = false;
     }
     e.TRUCO_VALENDO = e.VALOR_TRUCO >= 2;
@@ -112,7 +111,7 @@ void Truco::PEDE_TRUCO(int jogador, int valor) {
     j_.mesa["TRUCO" + std::to_string(valor)].visivel = false;
     j_.log(0, "PEDIU TRUCO " + std::to_string(valor));
     mostraGrito(jogador, valor);
-    j_.estado.ESTADO_TRUCO = estadoPedidoJogador(valor);
+    j_.estado.ESTADO_TRUCO = estado_truco::pedidoDoJogador(valor);
     RESPONDE(valor);
     ATUALIZA_TRUCO();
 }
@@ -127,7 +126,7 @@ void Truco::botaoTruco(int valor) {
 bool Truco::TRUCO_NA_MAO_DE_ONZE() {
     EstadoJogo& e = j_.estado;
     if (!e.MAO_DE_ONZE) return false;
-    e.ESTADO_TRUCO = 17;
+    e.ESTADO_TRUCO = estado_truco::COMPUTADOR_GANHA;
     e.VALOR_TRUCO = 3;
     j_.anuncios.FALA("Não pode TRUCAR na MÃO de ONZE", "BOBAO", j_.anuncios.assento(chamadorDoComputador()));
     return true;
@@ -144,12 +143,12 @@ void Truco::RESPONDE(int valor) {
         j_.anuncios.FALA("Tá Louco !", "RECUSA", quem);
         // Running gives the caller the stake accepted before the call.
         e.VALOR_TRUCO = valor == 3 ? 1 : valor - 3;
-        e.ESTADO_TRUCO = 18;
+        e.ESTADO_TRUCO = estado_truco::JOGADOR_GANHA;
         return;
     }
     switch (valor) {
         case 3:
-            e.ESTADO_TRUCO = 4;
+            e.ESTADO_TRUCO = estado_truco::COMPUTADOR_ACEITOU_3;
             if (j_.Chance(50)) {
                 j_.log(0, "[++] RE-TRUCO 6 ");
                 TRUCA(6, true);
@@ -159,7 +158,7 @@ void Truco::RESPONDE(int valor) {
             }
             break;
         case 6:
-            e.ESTADO_TRUCO = 8;
+            e.ESTADO_TRUCO = estado_truco::COMPUTADOR_ACEITOU_6;
             j_.log(0, "[++] COMPUTADOR ACEITOU TRUCO 6 ");
             if (j_.Chance(100)) {
                 j_.log(0, "[++] RE-TRUCO 9 ");
@@ -170,12 +169,12 @@ void Truco::RESPONDE(int valor) {
             }
             break;
         case 9:
-            e.ESTADO_TRUCO = 12;
+            e.ESTADO_TRUCO = estado_truco::COMPUTADOR_ACEITOU_9;
             j_.log(0, "[++] COMPUTADOR ACEITOU TRUCO 9 ");
             j_.anuncios.FALA("JOGA !!!", "JOGA", quem);
             break;
         default:
-            e.ESTADO_TRUCO = 16;
+            e.ESTADO_TRUCO = estado_truco::COMPUTADOR_ACEITOU_12;
             j_.log(0, "[++] COMPUTADOR ACEITOU TRUCO 12 - PARTIDA ");
             j_.anuncios.FALA("Computador Aceitou o DOZE!", "JOGA", quem);
             break;
@@ -194,10 +193,10 @@ void Truco::TRUCA(int valor, bool forcar) {
     const int est = e.ESTADO_TRUCO;
     bool permitido = false;
     switch (valor) {
-        case 3: permitido = est == 0; break;
-        case 6: permitido = est == 1 || est == 4; break;
-        case 9: permitido = est == 5 || est == 8; break;
-        case 12: permitido = est == 9 || est == 12; break;
+        case 3: permitido = est == estado_truco::NADA_PEDIDO; break;
+        case 6: permitido = est == estado_truco::JOGADOR_PEDIU_3 || est == estado_truco::COMPUTADOR_ACEITOU_3; break;
+        case 9: permitido = est == estado_truco::JOGADOR_PEDIU_6 || est == estado_truco::COMPUTADOR_ACEITOU_6; break;
+        case 12: permitido = est == estado_truco::JOGADOR_PEDIU_9 || est == estado_truco::COMPUTADOR_ACEITOU_9; break;
         default: return;
     }
     if (!permitido || e.MAO_DE_ONZE) return;
@@ -209,22 +208,21 @@ void Truco::TRUCA(int valor, bool forcar) {
         j_.log(0, "Já Perdi");
     }
     if (desejo) {
-        const int pedindo = valor == 3 ? 2 : valor == 6 ? 6 : valor == 9 ? 10 : 14;
-        e.ESTADO_TRUCO = pedindo;
+        e.ESTADO_TRUCO = estado_truco::pedidoDoComputador(valor);
         int resposta = PERGUNTA_TRUCO(chamador, valor);
         // Nobody answered: the game is closing, and nothing is decided in the user's name.
         if (resposta == resposta::NENHUMA) return;
         if (resposta == resposta::SUBIR && valor == 12) resposta = resposta::ACEITAR;  // no raise above twelve
         if (resposta == resposta::ACEITAR) {
             if (e.JOGADOR_DA_VEZ == 4) j_.ganchos().APRENDE_REGRA(1, 0, valor, false);
-            e.ESTADO_TRUCO = pedindo + 1;
+            e.ESTADO_TRUCO = estado_truco::aceiteDoJogador(valor);
         } else if (resposta == resposta::SUBIR) {
             mostraGrito(1, valor + 3);
-            e.ESTADO_TRUCO = estadoPedidoJogador(valor + 3);
+            e.ESTADO_TRUCO = estado_truco::pedidoDoJogador(valor + 3);
             RESPONDE(valor + 3);
         } else {
             e.VALOR_TRUCO = valor == 3 ? 1 : valor - 3;
-            e.ESTADO_TRUCO = 17;
+            e.ESTADO_TRUCO = estado_truco::COMPUTADOR_GANHA;
         }
         ATUALIZA_TRUCO();
     }
@@ -263,7 +261,7 @@ int Truco::PERGUNTA_TRUCO(int chamador, int valor) {
 
 void Truco::FUGIR(bool peloBotao) {
     if (peloBotao) j_.log(0, "JOGADOR FUGIU PELO BOTÃO");
-    j_.estado.ESTADO_TRUCO = 17;
+    j_.estado.ESTADO_TRUCO = estado_truco::COMPUTADOR_GANHA;
     ATUALIZA_TRUCO();
 }
 
@@ -282,7 +280,7 @@ void Truco::decideMaoDeOnze() {
             j_.anuncios.FALA("VOU JOGAR A MÃO DE ONZE", "JOGA_MAO_11", Falante::doLado('C'));
             j_.log(0, "MAO DE ONZE - JOGAR ");
         } else {
-            e.ESTADO_TRUCO = 19;
+            e.ESTADO_TRUCO = estado_truco::COMPUTADOR_RECUSOU_ONZE;
             j_.anuncios.FALA("NÃO VOU JOGAR ESTA MÃO DE ONZE", "NAO_JOGA_MAO_11", Falante::doLado('C'));
             j_.log(0, "MAO DE ONZE - CORREU ");
         }
@@ -293,7 +291,7 @@ void Truco::decideMaoDeOnze() {
                     : j_.tela.perguntaOnze();
         // Unanswered while the game closes, nothing is decided; otherwise declining risks least.
         if (r == resposta::NENHUMA && !e.PARAR) r = resposta::RECUSAR_ONZE;
-        if (r == resposta::RECUSAR_ONZE) e.ESTADO_TRUCO = 20;
+        if (r == resposta::RECUSAR_ONZE) e.ESTADO_TRUCO = estado_truco::JOGADOR_RECUSOU_ONZE;
         j_.Wait(0);
     }
 }

@@ -4,12 +4,12 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // The truco ladder, the hand of eleven and the iron hand.
 class Truco {
 public:
-    explicit Truco(Jogo& jogo) : j_(jogo) {}
+    explicit Truco(Partida& jogo) : j_(jogo) {}
 
     void ATUALIZA_TRUCO();
     // A call of side 'J' by seat 1 or 3.
@@ -33,7 +33,7 @@ public:
 private:
     int chamadorDoComputador() const;
 
-    Jogo& j_;
+    Partida& j_;
 };
 
 }  // namespace pelmar

@@ -1,13 +1,14 @@
 #include "engine/Turnos.h"
+#include "engine/EstadoTruco.h"
 
 #include <cmath>
 #include <string>
 
-#include "engine/Jogo.h"
+#include "engine/Partida.h"
 
 namespace pelmar {
 
-Turnos::Turnos(Jogo& jogo) : j_(jogo) {
+Turnos::Turnos(Partida& jogo) : j_(jogo) {
     TEMPO_JOGADORES = j_.plataforma.criaTimer(100, [this] { tickJogadores(); });
     j_.plataforma.ativaTimer(TEMPO_JOGADORES, true);
     PISCA = j_.plataforma.criaTimer(500, [this] { tickPisca(); });
@@ -53,7 +54,9 @@ void Turnos::ESPERA_JOGADOR(int posicao) {
     if (p == 1) mostraSuaVez(true);
     j_.plataforma.ativaTimer(PISCA, true);
     while (e.JOGADORES[p].PODE_JOGAR && !e.PARAR) {
-        if (e.ESTADO_TRUCO == 17 || e.ESTADO_TRUCO == 18 || e.ESTADO_TRUCO == 19) break;
+        if (e.ESTADO_TRUCO == estado_truco::COMPUTADOR_GANHA || e.ESTADO_TRUCO == estado_truco::JOGADOR_GANHA ||
+            e.ESTADO_TRUCO == estado_truco::COMPUTADOR_RECUSOU_ONZE)
+            break;
         j_.Wait(10);
     }
     // However the wait ended (a card, a decided hand, a stop), no seat stays awaited: a later
@@ -199,7 +202,7 @@ void Turnos::NOVO_JOGO() {
         return;
     }
     e.PARAR = false;
-    j_.ia.aoComecarPartida();
+    j_.bastidores.comecoDePartida();
     j_.Wait(500);
     const int pro = j_.estatisticas.BOIS_PRO;
     const int contra = j_.estatisticas.BOIS_CONTRA;
@@ -279,7 +282,7 @@ void Turnos::jogaUmaMao() {
     e.GANHADOR_RODADA = e.JOGADOR_MAO;
     const DataHora d = j_.plataforma.dataHora();
     j_.log(0, "--------- INICIO DA MÃO | " + textoDataHora(d));
-    if (auto aviso = j_.dificuldade.inicioDaMao()) j_.anuncios.FALA(*aviso, "");
+    if (auto aviso = j_.bastidores.comecoDaMao()) j_.anuncios.FALA(*aviso, "");
     j_.mesa["img_PERSONALIDADE"].visivel = j_.prefs.USA_PERSONALIDADE;
     j_.log(0, std::to_string(j_.estatisticas.PONTUACAO_PARCIAL) + "/" + std::to_string(j_.estatisticas.PONTUACAO_TOTAL) +
                   "/" + std::to_string(j_.estatisticas.RECORDE));

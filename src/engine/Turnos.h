@@ -4,12 +4,12 @@
 
 namespace pelmar {
 
-class Jogo;
+class Partida;
 
 // The table driver: whose card is awaited, the players' timer, the match loop.
 class Turnos {
 public:
-    explicit Turnos(Jogo& jogo);
+    explicit Turnos(Partida& jogo);
     ~Turnos();
     Turnos(const Turnos&) = delete;
     Turnos& operator=(const Turnos&) = delete;
@@ -45,7 +45,7 @@ private:
     int slotValido(int jogador, int slot);
     // A stopped game leaves nothing of itself on the table: no turn, no stake, no score.
     void limpaMesaParada();
-    Jogo& j_;
+    Partida& j_;
 };
 
 }  // namespace pelmar

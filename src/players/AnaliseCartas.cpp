@@ -3,7 +3,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/Jogo.h"
+#include "brain/Inteligencia.h"
+#include "engine/Partida.h"
+#include "players/Dificuldade.h"
+#include "players/Personalidades.h"
 
 namespace pelmar {
 
@@ -139,7 +142,7 @@ bool AnaliseCartas::AVALIA_COMP() {
     int nossas = SOMA_CARTAS(2) + SOMA_CARTAS(4);
     int ajuste = 0;
     if (e.RODADA == 2) ajuste = primeira == 'J' ? 768 : -768;
-    const int deles = SOMA_CARTAS(1) + SOMA_CARTAS(3) + j_.dificuldade.parametros.VIES_DIFICULDADE + 768 + ajuste;
+    const int deles = SOMA_CARTAS(1) + SOMA_CARTAS(3) + dificuldade_.parametros.VIES_DIFICULDADE + 768 + ajuste;
     bool melhor = nossas > 37375;
     nossas += ajusteDaRodadaAtual('C');
     if (deles < nossas) melhor = true;
@@ -156,7 +159,7 @@ bool AnaliseCartas::AVALIA_JOG() {
     const EstadoJogo& e = j_.estado;
     const char primeira = e.RESULTADO_RODADA[1];
     const int nossas = SOMA_CARTAS(1) + SOMA_CARTAS(3);
-    const int deles = SOMA_CARTAS(2) + SOMA_CARTAS(4) + j_.dificuldade.parametros.VIES_DIFICULDADE + 768 + ajusteDaRodadaAtual('C');
+    const int deles = SOMA_CARTAS(2) + SOMA_CARTAS(4) + dificuldade_.parametros.VIES_DIFICULDADE + 768 + ajusteDaRodadaAtual('C');
     const bool melhor = nossas > 37375 || deles < nossas;
     const bool vale = e.RODADA == 1 || e.RODADA == 3 || (e.RODADA == 2 && (primeira == 'J' || primeira == 'E'));
     ++CONTADOR_AVALIA_JOG;

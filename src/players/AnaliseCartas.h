@@ -2,13 +2,14 @@
 
 namespace pelmar {
 
-class Jogo;
+class Dificuldade;
+class Partida;
 
 // How a seat and a side stand: card pickers, hand and side strengths, and the side judgments
 // the card choice, the personalities and the truco decisions lean on.
 class AnaliseCartas {
 public:
-    explicit AnaliseCartas(Jogo& jogo) : j_(jogo) {}
+    AnaliseCartas(Partida& jogo, const Dificuldade& dificuldade) : j_(jogo), dificuldade_(dificuldade) {}
 
     int MENOR_CARTA(int jogador);
     int MAIOR_CARTA(int jogador);
@@ -32,7 +33,8 @@ public:
 private:
     int forcaNoSlot(int jogador, int slot) const;
     int ajusteDaRodadaAtual(char lado) const;
-    Jogo& j_;
+    Partida& j_;
+    const Dificuldade& dificuldade_;
 };
 
 }  // namespace pelmar

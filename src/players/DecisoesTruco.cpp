@@ -3,8 +3,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/Jogo.h"
+#include "brain/Inteligencia.h"
+#include "engine/EstadoTruco.h"
+#include "engine/Partida.h"
 #include "players/AnaliseCartas.h"
+#include "players/Dificuldade.h"
+#include "players/Personalidades.h"
 
 namespace pelmar {
 
@@ -71,7 +75,7 @@ void DecisoesTruco::TRUCA_POR_DEDUCAO(bool& desejo) {
 bool DecisoesTruco::IA_ACEITA(int jogador) {
     int slot = 0, regra = 0;
     bool trucar = false, encobrir = false;
-    j_.ia.consulta.CONSULTA_CEREBRO(jogador, slot, trucar, regra, encobrir);
+    ia_.consulta.CONSULTA_CEREBRO(jogador, slot, trucar, regra, encobrir);
     if (trucar) return true;
     if (j_.Chance(10)) {
         j_.log(1, "IA ACEITA ALEATORIAMENTE");
@@ -89,14 +93,14 @@ void DecisoesTruco::blefe(bool& desejo, int chanceRoubar, int segundaChance, con
 
 bool DecisoesTruco::desejoDeTrucar(int valor, bool forcar) {
     EstadoJogo& e = j_.estado;
-    const auto& n = j_.dificuldade.parametros;
+    const auto& n = dificuldade_.parametros;
     if (e.MAO_DE_ONZE) return false;
     const int rodada = e.RODADA, vez = e.JOGADOR_DA_VEZ;
     const char primeira = e.RESULTADO_RODADA[1];
     bool desejo = false;
     switch (valor) {
         case 3: {
-            if (e.ESTADO_TRUCO != 0) return false;
+            if (e.ESTADO_TRUCO != estado_truco::NADA_PEDIDO) return false;
             desejo = FORCA_COMPUTADOR_TRUCAR;
             a_.PONTOS_JOGADORES();
             TRUCA_ALEATORIO(desejo, n.CHANCE_DESISTE_3);
@@ -109,7 +113,7 @@ bool DecisoesTruco::desejoDeTrucar(int valor, bool forcar) {
             break;
         }
         case 6: {
-            if ((e.ESTADO_TRUCO != 1 && e.ESTADO_TRUCO != 4) || e.PONTOS_COM > 6 || e.PONTOS_COM + e.VALOR_TRUCO > 12)
+            if ((e.ESTADO_TRUCO != estado_truco::JOGADOR_PEDIU_3 && e.ESTADO_TRUCO != estado_truco::COMPUTADOR_ACEITOU_3) || e.PONTOS_COM > 6 || e.PONTOS_COM + e.VALOR_TRUCO > 12)
                 return false;
             const int s = a_.PONTOS_JOGADORES();
             if (rodada == 2 && (primeira == 'C' || primeira == 'E') && s > 8192) desejo = true;
@@ -120,7 +124,7 @@ bool DecisoesTruco::desejoDeTrucar(int valor, bool forcar) {
             break;
         }
         case 9: {
-            if (e.PONTOS_COM > 3 || (e.ESTADO_TRUCO != 5 && e.ESTADO_TRUCO != 8)) return false;
+            if (e.PONTOS_COM > 3 || (e.ESTADO_TRUCO != estado_truco::JOGADOR_PEDIU_6 && e.ESTADO_TRUCO != estado_truco::COMPUTADOR_ACEITOU_6)) return false;
             const int s = a_.PONTOS_JOGADORES();
             if (rodada == 1 && s > 20480) desejo = true;
             if (rodada == 2 && (primeira == 'C' || primeira == 'E') && s >= 16385) desejo = true;
@@ -131,7 +135,7 @@ bool DecisoesTruco::desejoDeTrucar(int valor, bool forcar) {
             break;
         }
         case 12: {
-            if (e.ESTADO_TRUCO != 9 && e.ESTADO_TRUCO != 12) return false;
+            if (e.ESTADO_TRUCO != estado_truco::JOGADOR_PEDIU_9 && e.ESTADO_TRUCO != estado_truco::COMPUTADOR_ACEITOU_9) return false;
             const int s = a_.PONTOS_JOGADORES();
             if (rodada == 1 && s > 18688) desejo = true;
             if (rodada == 2 && ((primeira == 'C' && s > 16384) || (primeira == 'E' && s > 8192))) desejo = true;
@@ -174,7 +178,7 @@ bool DecisoesTruco::cartasParaAceitar(int valor, int s) const {
 
 bool DecisoesTruco::aceita(int valor) {
     EstadoJogo& e = j_.estado;
-    const auto& n = j_.dificuldade.parametros;
+    const auto& n = dificuldade_.parametros;
     const int chanceAceita = valor == 3 ? n.CHANCE_ACEITA_3
                              : valor == 6 ? n.CHANCE_ACEITA_6
                              : valor == 9 ? n.CHANCE_ACEITA_9
@@ -212,7 +216,7 @@ bool DecisoesTruco::aceita(int valor) {
 bool DecisoesTruco::MAO_ONZE_COMPUTADOR() {
     const int s = a_.PONTOS_JOGADORES();
     const bool cartas = s > 6400 || (s > 3584 && j_.Chance(5));
-    return j_.Chance(j_.dificuldade.parametros.CHANCE_AVALIA_ONZE) ? a_.AVALIA_COMP() : cartas;
+    return j_.Chance(dificuldade_.parametros.CHANCE_AVALIA_ONZE) ? a_.AVALIA_COMP() : cartas;
 }
 
 bool DecisoesTruco::MAO_ONZE_PARCEIRO() {
@@ -262,7 +266,7 @@ void DecisoesTruco::pseudoTrucaSeQuiser(bool desejo, int chanceAleatoria, int va
         fala.texto = PALAVRA[passo];
         fala.visivel = true;
         j_.truco.mostraGrito(3, valor);
-        e.ESTADO_TRUCO = valor == 3 ? 1 : (valor == 6 ? 5 : 9);
+        e.ESTADO_TRUCO = estado_truco::pedidoDoJogador(valor);
         j_.truco.RESPONDE(valor);
         j_.truco.ATUALIZA_TRUCO();
     }
@@ -271,7 +275,7 @@ void DecisoesTruco::pseudoTrucaSeQuiser(bool desejo, int chanceAleatoria, int va
 
 void DecisoesTruco::PSEUDO_CEREBRO_3() {
     const EstadoJogo& e = j_.estado;
-    if (e.MAO_DE_ONZE || e.ESTADO_TRUCO != 0) return;
+    if (e.MAO_DE_ONZE || e.ESTADO_TRUCO != estado_truco::NADA_PEDIDO) return;
     j_.log(2, "PSEUDO CEREBRO 3");
     const int s = a_.PONTOS_PARCEIRO();
     const int p = e.JOGADORES[e.JOGADOR_DA_VEZ].ORDEM;

@@ -2,14 +2,17 @@
 
 namespace pelmar {
 
-class Jogo;
+class Dificuldade;
+class Inteligencia;
+class Partida;
 class AnaliseCartas;
 
 // Every truco decision of the computer: the opponents' calls, the answers to the user's side,
 // the hands of eleven, and the partner's own calls when no rule covered its turn.
 class DecisoesTruco {
 public:
-    DecisoesTruco(Jogo& jogo, AnaliseCartas& analise) : j_(jogo), a_(analise) {}
+    DecisoesTruco(Partida& jogo, AnaliseCartas& analise, Inteligencia& ia, const Dificuldade& dificuldade)
+        : j_(jogo), a_(analise), ia_(ia), dificuldade_(dificuldade) {}
 
     static constexpr int MAX_TRUCOS_SEGUIDOS = 5;
     static constexpr int PSEUDO_CHANCE_3 = 20, PSEUDO_CHANCE_6 = 50, PSEUDO_CHANCE_9 = 70;
@@ -39,8 +42,10 @@ private:
     void blefe(bool& desejo, int chanceRoubar, int segundaChance, const char* texto);
     void pseudoSeisOuNove(int valorAtual, int chanceAntepe, int limiteAntepeFinal, int chanceAleatoria, int valor);
     void pseudoTrucaSeQuiser(bool desejo, int chanceAleatoria, int valor);
-    Jogo& j_;
+    Partida& j_;
     AnaliseCartas& a_;
+    Inteligencia& ia_;
+    const Dificuldade& dificuldade_;
 };
 
 }  // namespace pelmar

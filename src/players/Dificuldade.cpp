@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/Estatisticas.h"
+#include "engine/Historico.h"
 #include "engine/ModeloMesa.h"
-#include "records/Estatisticas.h"
-#include "records/Historico.h"
-#include "records/Preferencias.h"
+#include "engine/Preferencias.h"
 
 namespace pelmar {
 

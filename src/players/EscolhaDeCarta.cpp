@@ -2,8 +2,11 @@
 
 #include <cstdio>
 
-#include "engine/Jogo.h"
+#include "brain/Inteligencia.h"
+#include "engine/Partida.h"
 #include "players/AnaliseCartas.h"
+#include "players/Dificuldade.h"
+#include "players/Personalidades.h"
 
 namespace pelmar {
 
@@ -143,7 +146,7 @@ void EscolhaDeCarta::APLICA_PERSONALIDADE(int jogador, int rodada) {
     if (rodada == 1) linha = 1 + situacao(e.RESULTADO_RODADA_ATUAL);
     if (rodada == 2) linha = 4 + 3 * situacao(e.RESULTADO_RODADA[1]) + situacao(e.RESULTADO_RODADA_ATUAL);
     j_.log(1, "PERSONALIDADE USADA : " + std::to_string(linha));
-    const auto v = j_.personalidades.valoresDaSituacao(jogador, linha);
+    const auto v = personalidades_.valoresDaSituacao(jogador, linha);
     // MAO, SEGUNDO, ANTEPE, PE, then these.
     const int TRUCAR_ALEATORIO = v[4], NAO_TRUCAR = v[5], ROUBAR = v[6];
     const int SAIRAM_MAIOR_IGUAL = v[7], SAIRAM_MAIOR = v[8];
@@ -193,7 +196,7 @@ DecisaoJogada EscolhaDeCarta::DECIDE_JOGADA(int jogador) {
     ANALISA_CARTA(jogador, sc, tc, ec);
     int sb = 0, regra = 0;
     bool tb = false, eb = false;
-    const bool achou = j_.ia.consulta.CONSULTA_CEREBRO(jogador, sb, tb, regra, eb);
+    const bool achou = ia_.consulta.CONSULTA_CEREBRO(jogador, sb, tb, regra, eb);
 
     TRUCAR_DECIDIDO = false;
     if (tc) {
@@ -257,7 +260,7 @@ std::string EscolhaDeCarta::estatisticaDeRegras(int) const {
     const double taxa = jogadasDoComputador_ == 0 ? 0.0 : 100.0 * jogadasPorRegra_ / jogadasDoComputador_;
     char texto[96];
     std::snprintf(texto, sizeof texto, "%3.2f%% %4d/%4d R%d/%d ", taxa, jogadasDoComputador_, jogadasPorRegra_,
-                  ultimaRegra_ + 3, j_.ia.cerebro.QTE_REGRAS());
+                  ultimaRegra_ + 3, ia_.cerebro.QTE_REGRAS());
     return texto;
 }
 
@@ -283,18 +286,18 @@ EscolhaDeCarta::Conselho EscolhaDeCarta::CONSELHO(bool mostrar) {
 
     int sb = 0, regra = 0;
     bool tb = false, eb = false;
-    const bool achou = j_.ia.consulta.CONSULTA_CEREBRO(1, sb, tb, regra, eb);
+    const bool achou = ia_.consulta.CONSULTA_CEREBRO(1, sb, tb, regra, eb);
     std::string segundo, descricao;
     if (achou) {
         if (e.RODADA == 1) eb = false;
         // A rule may name a card already on the table: as in play, the calculated card stands.
         if (forca(1, sb) == 0) sb = sc;
-        const ConsultaCerebro& consulta = j_.ia.consulta;
+        const ConsultaCerebro& consulta = ia_.consulta;
         numeroRegra.texto = depurando ? "IA = " + std::to_string(consulta.REGRA_USADA) + "/" +
                                             std::to_string(consulta.PESO_REGRA_USADA)
                                       : "IA";
         segundo = texto(sb, tb, eb, " JOGAR! ");
-        const Regra& r = j_.ia.cerebro[regra];
+        const Regra& r = ia_.cerebro[regra];
         if (depurando) {
             auto l = [&](Campo f) { return std::string(1, r.letra(f)); };
             descricao = " CP:" + l(CARTA_P1) + l(CARTA_P2) + l(CARTA_P3) + " Rodada= " +

@@ -7,14 +7,17 @@
 
 namespace pelmar {
 
-class Jogo;
+class Inteligencia;
+class Partida;
+class Personalidades;
 class AnaliseCartas;
 
 // Which card a computer seat plays, covered or not, and whether it wishes to call: the calculated
 // choice, then the brain, the personality and, for the opponents, wrong plays at low levels.
 class EscolhaDeCarta : public EscolhaCalculada {
 public:
-    EscolhaDeCarta(Jogo& jogo, AnaliseCartas& analise) : j_(jogo), a_(analise) {}
+    EscolhaDeCarta(Partida& jogo, AnaliseCartas& analise, Inteligencia& ia, const Personalidades& personalidades)
+        : j_(jogo), a_(analise), ia_(ia), personalidades_(personalidades) {}
 
     void ANALISA_CARTA(int jogador, int& slot, bool& trucar, bool& encobrir) override;
     void APLICA_PERSONALIDADE(int jogador, int rodada);
@@ -38,8 +41,10 @@ private:
     bool parceiroGanhando(int jogador) const;
     int forca(int jogador, int slot) const;
 
-    Jogo& j_;
+    Partida& j_;
     AnaliseCartas& a_;
+    Inteligencia& ia_;
+    const Personalidades& personalidades_;
     int jogadasDoComputador_ = 0;
     int jogadasPorRegra_ = 0;
     int ultimaRegra_ = 0;

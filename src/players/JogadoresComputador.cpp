@@ -1,11 +1,19 @@
 #include "players/JogadoresComputador.h"
 
-#include "engine/Jogo.h"
+#include "brain/Inteligencia.h"
+#include "engine/Partida.h"
+#include "players/Dificuldade.h"
+#include "players/Personalidades.h"
 
 namespace pelmar {
 
-JogadoresComputador::JogadoresComputador(Jogo& jogo)
-    : analise(jogo), escolha(jogo, analise), truco(jogo, analise), j_(jogo) {}
+JogadoresComputador::JogadoresComputador(Partida& jogo, Inteligencia& ia, Dificuldade& dificuldade,
+                                         Personalidades& personalidades)
+    : analise(jogo, dificuldade),
+      escolha(jogo, analise, ia, personalidades),
+      truco(jogo, analise, ia, dificuldade),
+      j_(jogo),
+      personalidades_(personalidades) {}
 
 void JogadoresComputador::pseudoCerebro() {
     truco.PSEUDO_CEREBRO_3();
@@ -26,6 +34,6 @@ void JogadoresComputador::mostraSugestao() {
     m["imgSUJESTAO_ENCOBRIR"].visivel = d.encobrir;
 }
 
-int JogadoresComputador::tempoDePensarMs(int jogador) { return j_.personalidades.tempoDePensarMs(jogador); }
+int JogadoresComputador::tempoDePensarMs(int jogador) { return personalidades_.tempoDePensarMs(jogador); }
 
 }  // namespace pelmar

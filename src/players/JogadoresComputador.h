@@ -7,12 +7,15 @@
 
 namespace pelmar {
 
-class Jogo;
+class Dificuldade;
+class Inteligencia;
+class Partida;
+class Personalidades;
 
 // The computer players of a game: what the table driver and the truco ladder ask of them.
 class JogadoresComputador : public Decisoes {
 public:
-    explicit JogadoresComputador(Jogo& jogo);
+    JogadoresComputador(Partida& jogo, Inteligencia& ia, Dificuldade& dificuldade, Personalidades& personalidades);
 
     DecisaoJogada DECIDE_JOGADA(int jogador) override { return escolha.DECIDE_JOGADA(jogador); }
     bool computadorQuerTrucar(int, int valor, bool forcar) override { return truco.desejoDeTrucar(valor, forcar); }
@@ -33,7 +36,8 @@ public:
     DecisoesTruco truco;
 
 private:
-    Jogo& j_;
+    Partida& j_;
+    Personalidades& personalidades_;
 };
 
 }  // namespace pelmar

@@ -1,11 +1,11 @@
 #include "players/LeituraPersonalidades.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 
+#include "base/ArquivoTexto.h"
+#include "base/Inteiros.h"
 #include "players/TextoVirgula.h"
-#include "records/ArquivoTexto.h"
 
 namespace pelmar {
 
@@ -15,14 +15,6 @@ constexpr int COLUNA_SITUACOES = 17;
 constexpr int COLUNA_TEXTO_FINAL = 227;
 constexpr const char* NOMES_DA_SITUACAO[] = {"MAO", "SEGUNDO", "ANTEPE", "PE", "TRUCAR_ALEATORIO", "NAO_TRUCAR",
                                              "ROUBAR", "SAIRAM_MAIOR_IGUAL", "SAIRAM_MAIOR"};
-
-std::optional<int> inteiro(std::string_view texto) {
-    if (texto.size() > 1 && texto[0] == '+' && texto[1] != '-') texto.remove_prefix(1);
-    int valor = 0;
-    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    if (texto.empty() || erro != std::errc() || fim != texto.data() + texto.size()) return std::nullopt;
-    return valor;
-}
 
 // What a numeric column holds, for the notes.
 std::string nomeDaColuna(int coluna) {
@@ -46,7 +38,7 @@ std::optional<std::string> preencheLinha(const std::vector<std::string>& campos,
     std::optional<std::string> falha;
     auto numero = [&](int coluna, int minimo, int maximo) {
         const std::string& texto = campos[static_cast<std::size_t>(coluna)];
-        const std::optional<int> valor = inteiro(texto);
+        const std::optional<int> valor = inteiroDe<int>(texto);
         if (!valor) {
             if (!falha)
                 falha = "coluna " + std::to_string(coluna) + " (" + nomeDaColuna(coluna) + ") não é um número: \"" +

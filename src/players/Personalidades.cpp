@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/ArquivoTexto.h"
+#include "base/PastaTrabalho.h"
+#include "engine/Historico.h"
 #include "engine/ModeloMesa.h"
 #include "engine/Pausa.h"
+#include "engine/Preferencias.h"
 #include "players/LeituraPersonalidades.h"
 #include "players/TextoVirgula.h"
-#include "records/ArquivoTexto.h"
-#include "records/Historico.h"
-#include "records/PastaTrabalho.h"
-#include "records/Preferencias.h"
 
 namespace pelmar {
 

@@ -5,11 +5,9 @@
 #include <string_view>
 #include <vector>
 
-namespace pelmar {
+#include "base/Maiusculas.h"
 
-// Upper case as the game's single-byte code page knows it, accented letters included; UTF-8 in
-// and out, every other character kept as it is.
-std::string maiusculas(std::string_view utf8);
+namespace pelmar {
 
 // The first `maximo` characters (not bytes) of a UTF-8 text.
 std::string primeirosCaracteres(std::string_view utf8, std::size_t maximo);

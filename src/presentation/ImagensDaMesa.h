@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/PastaTrabalho.h"
+#include "base/PastaTrabalho.h"
 
 namespace pelmar {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <variant>
 
+#include "base/PastaTrabalho.h"
 #include "presentation/CabecalhoWav.h"
-#include "records/PastaTrabalho.h"
 
 namespace pelmar {
 

@@ -1,12 +1,12 @@
 #include "records/DebugMesa.h"
 
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
+#include "base/Inteiros.h"
 
 namespace pelmar {
 
@@ -22,27 +22,6 @@ std::string_view semBrancos(std::string_view s) {
     if (inicio == std::string_view::npos) return {};
     const auto fim = s.find_last_not_of(" \t");
     return s.substr(inicio, fim - inicio + 1);
-}
-
-// Optional blanks around an optional sign and decimal digits, nothing else, within int.
-std::optional<int> converteInteiro(std::string_view texto) {
-    std::string_view s = semBrancos(texto);
-    bool negativo = false;
-    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-        negativo = s.front() == '-';
-        s.remove_prefix(1);
-    }
-    if (s.empty()) return std::nullopt;
-    for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-    }
-    // Parsed with the sign so that the most negative int is accepted.
-    std::string comSinal = negativo ? "-" : "";
-    comSinal += s;
-    int valor = 0;
-    const auto [fim, erro] = std::from_chars(comSinal.data(), comSinal.data() + comSinal.size(), valor);
-    if (erro != std::errc() || fim != comSinal.data() + comSinal.size()) return std::nullopt;
-    return valor;
 }
 
 std::string nomeDaCarta(const Baralho& baralho, int carta) {
@@ -69,7 +48,7 @@ public:
     std::optional<int> inteiro(std::string& erro) {
         const auto linha = proxima(erro);
         if (!linha) return std::nullopt;
-        const auto valor = converteInteiro(*linha);
+        const auto valor = inteiroDe<int>(semBrancos(*linha));
         if (!valor) erro = onde() + "\"" + *linha + "\" não é um número.";
         return valor;
     }

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/PastaTrabalho.h"
 #include "engine/Cartas.h"
 #include "engine/DeUm.h"
 #include "engine/Estado.h"
-#include "records/PastaTrabalho.h"
 
 namespace pelmar {
 

@@ -1,7 +1,7 @@
 #include "records/HistoricoEmArquivo.h"
 
-#include "records/ArquivoTexto.h"
-#include "records/Historico.h"
+#include "base/ArquivoTexto.h"
+#include "engine/Historico.h"
 
 namespace pelmar {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "records/PastaTrabalho.h"
+#include "base/PastaTrabalho.h"
 
 namespace pelmar {
 

@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/PastaTrabalho.h"
+#include "engine/Estatisticas.h"
+#include "engine/Historico.h"
 #include "engine/ModeloMesa.h"
-#include "records/Estatisticas.h"
-#include "records/Historico.h"
+#include "engine/Preferencias.h"
 #include "records/ModeloPontos.h"
-#include "records/PastaTrabalho.h"
-#include "records/Preferencias.h"
 
 namespace pelmar {
 

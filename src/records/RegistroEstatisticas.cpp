@@ -3,8 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "records/ArquivoBinario.h"
-#include "records/CamposBinarios.h"
+#include "base/ArquivoBinario.h"
+#include "base/CamposBinarios.h"
 
 namespace pelmar {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "records/Estatisticas.h"
-#include "records/PastaTrabalho.h"
+#include "base/PastaTrabalho.h"
+#include "engine/Estatisticas.h"
 
 namespace pelmar {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "records/PastaTrabalho.h"
-#include "records/Preferencias.h"
+#include "base/PastaTrabalho.h"
+#include "engine/Preferencias.h"
 
 namespace pelmar {
 

@@ -2,27 +2,13 @@
 
 #include <array>
 
+#include "base/Maiusculas.h"
+
 namespace pelmar {
 
 namespace {
 
 constexpr int RECORDE_INICIAL = 5000;
-
-// ASCII and the Latin-1 letters (à..þ but ÷), which Portuguese names use; the rest as it is.
-std::string maiusculas(std::string_view utf8) {
-    std::string saida(utf8);
-    for (std::size_t i = 0; i < saida.size(); ++i) {
-        const auto c = static_cast<unsigned char>(saida[i]);
-        if (c >= 'a' && c <= 'z') {
-            saida[i] = static_cast<char>(c - 'a' + 'A');
-        } else if (c == 0xC3 && i + 1 < saida.size()) {
-            const auto d = static_cast<unsigned char>(saida[i + 1]);
-            if (d >= 0xA0 && d <= 0xBE && d != 0xB7) saida[i + 1] = static_cast<char>(d - 0x20);
-            ++i;
-        }
-    }
-    return saida;
-}
 
 }  // namespace
 

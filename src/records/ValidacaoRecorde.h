@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Estatisticas.h"
 #include "engine/Plataforma.h"
-#include "records/Estatisticas.h"
 
 namespace pelmar {
 

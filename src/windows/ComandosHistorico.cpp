@@ -9,7 +9,7 @@
 #include <string>
 
 #include "brain/FerramentasEditor.h"
-#include "engine/Jogo.h"
+#include "jogo/Jogo.h"
 #include "windows/GanchosDeJanela.h"
 #include "windows/TfLOG.h"
 

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "engine/Jogo.h"
+#include "jogo/Jogo.h"
 #include "presentation/ImagensDaMesa.h"
 #include "windows/GanchosDeJanela.h"
 #include "windows/TfBARALHOS.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string_view>
 
-#include "records/PastaTrabalho.h"
+#include "base/PastaTrabalho.h"
 
 class QWidget;
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/PastaTrabalho.h"
 #include "presentation/CatalogoImagens.h"
-#include "records/PastaTrabalho.h"
 #include "windows/GanchosDeJanela.h"
 
 class QLabel;

@@ -7,10 +7,10 @@
 
 #include <QString>
 
-#include "engine/Jogo.h"
+#include "base/PastaTrabalho.h"
+#include "jogo/Jogo.h"
 #include "presentation/ImagensDaMesa.h"
 #include "presentation/TocadorSons.h"
-#include "records/PastaTrabalho.h"
 #include "windows/PlataformaQt.h"
 #include "windows/TForm2.h"
 #include "windows/TelaQt.h"

@@ -14,24 +14,25 @@
 #include <exception>
 #include <filesystem>
 
-#include "engine/Jogo.h"
+#include "base/AoSair.h"
+#include "jogo/Jogo.h"
 #include "presentation/ImagensDaMesa.h"
 #include "windows/ComandosHistorico.h"
 #include "windows/EscolhaDeImagens.h"
 #include "windows/GanchosDeJanela.h"
 #include "windows/MesaDesenhada.h"
+#include "windows/TelaQt.h"
 #include "windows/TfABOUT.h"
 #include "windows/TfBARALHOS.h"
 #include "windows/TfCONTADOR.h"
 #include "windows/TfLOG.h"
 #include "windows/TfMESAS.h"
 #include "windows/TfPARAMETROS.h"
-#include "windows/TfPONTOS.h"
-#include "windows/TfmtRECORDE.h"
-#include "windows/TfVERSOS.h"
-#include "windows/TelaQt.h"
 #include "windows/TfPIADAS.h"
+#include "windows/TfPONTOS.h"
 #include "windows/TfTRUCO_INFO.h"
+#include "windows/TfVERSOS.h"
+#include "windows/TfmtRECORDE.h"
 
 namespace pelmar {
 
@@ -165,19 +166,21 @@ void TForm2::NOVO_JOGO() {
     novaPartida_->setEnabled(false);
     pararJogo_->setEnabled(true);
     ++partidasNaPilha_;
-    try {
+    {
+        // However the loop ends, it has let go of the stack and the menu is as it was before.
+        const AoSair aoDesenrolar([this] {
+            --partidasNaPilha_;
+            novaPartida_->setEnabled(true);
+            pararJogo_->setEnabled(false);
+        });
+        // A loop that fails is a stopped game; no new one is started after it.
+        AoSair seFalhar([this] {
+            jogo_.estado.PARAR = true;
+            novoJogoPedido_ = false;
+        });
         jogo_.turnos.NOVO_JOGO();
-    } catch (...) {
-        --partidasNaPilha_;
-        jogo_.estado.PARAR = true;
-        novoJogoPedido_ = false;
-        novaPartida_->setEnabled(true);
-        pararJogo_->setEnabled(false);
-        throw;
+        seFalhar.dispensa();
     }
-    --partidasNaPilha_;
-    novaPartida_->setEnabled(true);
-    pararJogo_->setEnabled(false);
     redesenha();
     // A close asked for while the match loop ran happens now that it has let go.
     if (fecharAoDesenrolar_) {
@@ -199,13 +202,10 @@ void TForm2::PARAR_JOGO() {
     // to start once the stopped one has let go, not a key lost on a disabled item.
     novaPartida_->setEnabled(true);
     parando_ = true;
-    try {
+    {
+        const AoSair fimDaParada([this] { parando_ = false; });
         jogo_.turnos.PARAR_JOGO();
-    } catch (...) {
-        parando_ = false;
-        throw;
     }
-    parando_ = false;
     novaPartida_->setEnabled(!novoJogoPedido_);
     redesenha();
 }

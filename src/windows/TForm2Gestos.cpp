@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/Jogo.h"
+#include "jogo/Jogo.h"
 #include "windows/MesaDesenhada.h"
 #include "windows/TForm2.h"
 #include "windows/TfPARAMETROS.h"

@@ -4,19 +4,19 @@
 
 #include <filesystem>
 
-#include "engine/Jogo.h"
+#include "jogo/Jogo.h"
 #include "windows/ComandosHistorico.h"
 #include "windows/Enderecos.h"
 #include "windows/EscolhaDeImagens.h"
 #include "windows/GanchosDeJanela.h"
 #include "windows/ModoDeTela.h"
+#include "windows/TForm2.h"
+#include "windows/TelaQt.h"
 #include "windows/TfABOUT.h"
 #include "windows/TfPARAMETROS.h"
 #include "windows/TfPONTOS.h"
 #include "windows/TfmtRECORDE.h"
 #include "windows/VerificacoesDaInstalacao.h"
-#include "windows/TForm2.h"
-#include "windows/TelaQt.h"
 
 namespace pelmar {
 

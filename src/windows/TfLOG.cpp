@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-#include "records/Historico.h"
+#include "engine/Historico.h"
 
 namespace pelmar {
 
@@ -65,17 +65,11 @@ TfLOG::TfLOG(Historico& historico, QWidget* pai) : QMainWindow(pai, Qt::Window),
     descarga_->setInterval(INTERVALO_DESCARGA_MS);
     connect(descarga_, &QTimer::timeout, this, [this] { sincroniza(); });
 
-    anterior_ = historico_.aoEscrever;
-    historico_.aoEscrever = [this](const std::string& linha) {
-        if (anterior_) anterior_(linha);
-        recebe(linha);
-    };
+    assinatura_ = historico_.aoEscrever.assina([this](const std::string& linha) { recebe(linha); });
 
     resize(787, 280);
     move(8, 600);
 }
-
-TfLOG::~TfLOG() { historico_.aoEscrever = anterior_; }
 
 void TfLOG::recebe(const std::string& linha) {
     // While hidden the log itself holds the lines; the memo is rebuilt from it when shown.

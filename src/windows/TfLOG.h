@@ -5,8 +5,9 @@
 #include <QStringList>
 
 #include <cstddef>
-#include <functional>
 #include <string>
+
+#include "base/Ouvintes.h"
 
 class QAction;
 class QPlainTextEdit;
@@ -20,12 +21,10 @@ class Historico;
 QFont fonteDeLargura(const QString& familia, int pontos);
 
 // The history log window: a view of the game's log, kept current as lines are written.
-// It listens on `Historico::aoEscrever` (passing each line on to any listener installed before
-// it, and putting that one back when destroyed, so windows must be destroyed in reverse order).
+// It listens to the log's lines for as long as it lives.
 class TfLOG : public QMainWindow {
 public:
     explicit TfLOG(Historico& historico, QWidget* pai = nullptr);
-    ~TfLOG() override;
     TfLOG(const TfLOG&) = delete;
     TfLOG& operator=(const TfLOG&) = delete;
 
@@ -44,7 +43,7 @@ private:
     void reconstroi();
 
     Historico& historico_;
-    std::function<void(const std::string&)> anterior_;
+    Ouvintes<std::string>::Assinatura assinatura_;
     QPlainTextEdit* memo_ = nullptr;
     QAction* ativar_ = nullptr;
     QTimer* descarga_ = nullptr;

@@ -13,7 +13,7 @@
 
 #include <utility>
 
-#include "engine/Jogo.h"
+#include "jogo/Jogo.h"
 #include "windows/GanchosDeJanela.h"
 
 namespace pelmar {

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/Jogo.h"
+#include "jogo/Jogo.h"
 #include "records/ModeloPontos.h"
 #include "windows/GanchosDeJanela.h"
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <utility>
 
-#include "engine/Jogo.h"
+#include "jogo/Jogo.h"
 #include "records/ValidacaoRecorde.h"
 
 namespace pelmar {

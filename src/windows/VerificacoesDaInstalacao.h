@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "records/PastaTrabalho.h"
+#include "base/PastaTrabalho.h"
 #include "windows/GanchosDeJanela.h"
 
 class QWidget;

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/PastaTrabalho.h"
 #include "presentation/CabecalhoWav.h"
 #include "presentation/TocadorSons.h"
-#include "records/PastaTrabalho.h"
 
 namespace pelmar {
 namespace {

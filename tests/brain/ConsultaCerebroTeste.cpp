@@ -2,10 +2,10 @@
 
 #include <random>
 
+#include "brain/CerebroDeTeste.h"
 #include "brain/Codigos.h"
 #include "brain/TabelaAleatoria.h"
-#include "brain/CerebroDeTeste.h"
-#include "players/OrdenaMao.h"
+#include "engine/OrdenaMao.h"
 #include "suporte/ReferenciaLiteral.h"
 
 namespace pelmar::teste {

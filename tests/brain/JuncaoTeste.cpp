@@ -2,13 +2,13 @@
 
 #include <random>
 
+#include "base/ArquivoTexto.h"
+#include "base/LeitorDeLinhas.h"
 #include "brain/AberturaDaPasta.h"
 #include "brain/CerebroDeTeste.h"
 #include "brain/JuncaoPendente.h"
 #include "brain/ReparoDoAprendizado.h"
 #include "brain/TabelaAleatoria.h"
-#include "records/ArquivoTexto.h"
-#include "records/LeitorDeLinhas.h"
 #include "suporte/DiscoCheio.h"
 #include "suporte/ReferenciaLiteral.h"
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "base/InstalacaoDados.h"
 #include "desktop/SessaoDeTeste.h"
-#include "records/InstalacaoDados.h"
 #include "windows/Enderecos.h"
 #include "windows/TForm2.h"
 #include "windows/TfMESAS.h"

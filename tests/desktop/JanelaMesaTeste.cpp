@@ -115,15 +115,9 @@ protected:
 
     // Counts the match loops that start, by the block each writes to the history.
     void contaInicios() {
-        anteriorDoHistorico = jogo().historico.aoEscrever;
-        jogo().historico.aoEscrever = [this](const std::string& linha) {
-            if (anteriorDoHistorico) anteriorDoHistorico(linha);
+        contagemDeInicios = jogo().historico.aoEscrever.assina([this](const std::string& linha) {
             if (linha.find("INICIO DO JOGO AS ") != std::string::npos) ++inicios;
-        };
-    }
-    void TearDown() override {
-        if (sessao && anteriorDoHistorico) jogo().historico.aoEscrever = anteriorDoHistorico;
-        SessaoDeTeste::TearDown();
+        });
     }
 
     bool cartaNaMao(int slot) { return !estado().JOGADORES[1].CARTAS[slot].JOGADA; }
@@ -139,7 +133,7 @@ protected:
     int perguntasDeTruco = 0;
     bool estourou = false;
     int inicios = 0;
-    std::function<void(const std::string&)> anteriorDoHistorico;
+    Ouvintes<std::string>::Assinatura contagemDeInicios;
 };
 
 TEST_F(JanelaMesaTeste, UmaMaoInteiraJogadaComCliquesNasCartas) {

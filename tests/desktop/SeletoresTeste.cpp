@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Jogo.h"
+#include "jogo/Jogo.h"
 #include "presentation/ImagensDaMesa.h"
 #include "presentation/TocadorSons.h"
 #include "suporte/PastaTemporaria.h"

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "engine/Jogo.h"
+#include "base/InstalacaoDados.h"
+#include "jogo/Jogo.h"
 #include "presentation/TocadorSons.h"
-#include "records/InstalacaoDados.h"
 #include "suporte/PastaTemporaria.h"
 #include "windows/PlataformaQt.h"
 #include "windows/TelaQt.h"

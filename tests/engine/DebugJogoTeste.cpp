@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 #include "suporte/MesaDeTeste.h"
 
 namespace pelmar::teste {

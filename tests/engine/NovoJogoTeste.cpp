@@ -3,9 +3,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
+#include "jogo/Jogo.h"
 #include "suporte/PastaTemporaria.h"
 
 namespace pelmar::teste {

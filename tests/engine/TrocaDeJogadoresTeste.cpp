@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/Jogo.h"
 #include "headless/TelaHeadless.h"
+#include "jogo/Jogo.h"
 #include "suporte/PastaTemporaria.h"
 #include "suporte/PlataformaRoteirizada.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ApoioFuzz.h"
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 
 using namespace pelmar;
 using fuzz::exige;

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "ApoioFuzz.h"
-#include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
+#include "jogo/Jogo.h"
 
 using namespace pelmar;
 using fuzz::exige;

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "ApoioFuzz.h"
+#include "base/PastaTrabalho.h"
 #include "engine/Cartas.h"
 #include "engine/Estado.h"
 #include "records/DebugMesa.h"
-#include "records/PastaTrabalho.h"
 
 using namespace pelmar;
 using fuzz::exige;

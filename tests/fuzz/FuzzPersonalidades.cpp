@@ -6,15 +6,15 @@
 #include <string>
 
 #include "ApoioFuzz.h"
+#include "base/ArquivoTexto.h"
+#include "base/PastaTrabalho.h"
 #include "engine/Estado.h"
+#include "engine/Historico.h"
 #include "engine/ModeloMesa.h"
 #include "engine/Pausa.h"
+#include "engine/Preferencias.h"
 #include "headless/PlataformaHeadless.h"
 #include "players/Personalidades.h"
-#include "records/ArquivoTexto.h"
-#include "records/Historico.h"
-#include "records/PastaTrabalho.h"
-#include "records/Preferencias.h"
 
 using namespace pelmar;
 using fuzz::exige;

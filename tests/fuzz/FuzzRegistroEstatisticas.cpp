@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ApoioFuzz.h"
-#include "records/CamposBinarios.h"
+#include "base/CamposBinarios.h"
 #include "records/RegistroEstatisticas.h"
 
 using namespace pelmar;

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <set>
 
-#include "players/OrdenaMao.h"
+#include "engine/OrdenaMao.h"
 #include "suporte/MesaDeTeste.h"
 
 namespace pelmar::teste {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "engine/Estado.h"
+#include "engine/Estatisticas.h"
+#include "engine/Historico.h"
 #include "engine/ModeloMesa.h"
+#include "engine/Preferencias.h"
 #include "players/NiveisDificuldade.h"
-#include "records/Estatisticas.h"
-#include "records/Historico.h"
-#include "records/Preferencias.h"
 
 namespace pelmar {
 namespace {

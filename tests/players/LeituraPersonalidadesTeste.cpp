@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/ArquivoTexto.h"
 #include "players/LinhasDeTeste.h"
 #include "players/TextoVirgula.h"
-#include "records/ArquivoTexto.h"
 
 namespace pelmar {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
+#include "jogo/Jogo.h"
 #include "records/RegistroEstatisticas.h"
 #include "suporte/PastaTemporaria.h"
 

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "base/PastaTrabalho.h"
 #include "engine/Estado.h"
+#include "engine/Historico.h"
 #include "engine/ModeloMesa.h"
 #include "engine/Pausa.h"
+#include "engine/Preferencias.h"
 #include "headless/PlataformaHeadless.h"
 #include "players/LinhasDeTeste.h"
-#include "records/Historico.h"
-#include "records/PastaTrabalho.h"
-#include "records/Preferencias.h"
 #include "suporte/PastaTemporaria.h"
 
 namespace pelmar {

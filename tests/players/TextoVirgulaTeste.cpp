@@ -38,17 +38,6 @@ TEST(TextoVirgula, NormalizaPontoEVirgulaAparaEMaiusculas) {
     EXPECT_EQ(normalizaLinhaTabela("coração;x"), "CORAÇÃO,X");
 }
 
-TEST(TextoVirgula, MaiusculasDoCodigoDaPagina) {
-    const std::vector<std::pair<std::string, std::string>> casos = {
-        {"jogador-01", "JOGADOR-01"},
-        {"ação à vó", "AÇÃO À VÓ"},
-        {"÷ß", "÷ß"},  // no upper case in the code page
-        {"œšžÿ", "ŒŠŽŸ"},
-        {"€ 12", "€ 12"},
-    };
-    for (const auto& [de, para] : casos) EXPECT_EQ(maiusculas(de), para) << de;
-}
-
 TEST(TextoVirgula, PrimeirosCaracteresContaCaracteresNaoBytes) {
     EXPECT_EQ(primeirosCaracteres("AÇÃO", 2), "AÇ");
     EXPECT_EQ(primeirosCaracteres("AÇÃO", 10), "AÇÃO");

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 #include "suporte/PastaTemporaria.h"
 
 namespace pelmar {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 
 // The table talk, the truco verses and the jokes, as the game will read them.
 namespace pelmar::teste {

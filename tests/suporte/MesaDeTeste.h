@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
+#include "jogo/Jogo.h"
 #include "suporte/PastaTemporaria.h"
 #include "suporte/PlataformaRoteirizada.h"
 

@@ -2,9 +2,9 @@
 
 #include <sstream>
 
+#include "base/ArquivoTexto.h"
 #include "brain/FormatoRegra.h"
 #include "pelmar-cerebro/ComandoCerebro.h"
-#include "records/ArquivoTexto.h"
 #include "suporte/PastaTemporaria.h"
 
 namespace pelmar::teste {

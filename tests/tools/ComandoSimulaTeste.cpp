@@ -5,8 +5,8 @@
 #include <regex>
 #include <sstream>
 
+#include "base/ArquivoTexto.h"
 #include "pelmar-simula/ComandoSimula.h"
-#include "records/ArquivoTexto.h"
 #include "suporte/PastaTemporaria.h"
 
 namespace pelmar::teste {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/ArquivoTexto.h"
 #include "pelmar-simula/ComandoSimula.h"
-#include "records/ArquivoTexto.h"
 #include "suporte/PastaTemporaria.h"
 
 namespace pelmar::teste {

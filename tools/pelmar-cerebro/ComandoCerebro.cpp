@@ -7,14 +7,14 @@
 #include <system_error>
 #include <vector>
 
+#include "base/LeitorDeLinhas.h"
+#include "base/PastaTrabalho.h"
 #include "brain/AberturaDaPasta.h"
 #include "brain/FormatoRegra.h"
 #include "brain/ValidacaoRegra.h"
-#include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
-#include "records/LeitorDeLinhas.h"
-#include "records/PastaTrabalho.h"
+#include "jogo/Jogo.h"
 
 namespace pelmar {
 namespace {

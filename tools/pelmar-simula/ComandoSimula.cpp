@@ -8,10 +8,11 @@
 #include <optional>
 #include <system_error>
 
+#include "base/Inteiros.h"
 #include "brain/AberturaDaPasta.h"
-#include "engine/Jogo.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
+#include "jogo/Jogo.h"
 #include "records/HistoricoEmArquivo.h"
 
 namespace pelmar {
@@ -54,13 +55,10 @@ struct Opcoes {
 };
 
 bool numero(const std::string& texto, long long minimo, long long maximo, long long& valor) {
-    try {
-        std::size_t usados = 0;
-        valor = std::stoll(texto, &usados);
-        return usados == texto.size() && valor >= minimo && valor <= maximo;
-    } catch (...) {
-        return false;
-    }
+    const std::optional<long long> lido = inteiroDe<long long>(texto);
+    if (!lido || *lido < minimo || *lido > maximo) return false;
+    valor = *lido;
+    return true;
 }
 
 // Counts what the run played, and ends the match loop after the last match.
@@ -133,7 +131,8 @@ int joga(Opcoes o, const std::string& dados, std::ostream& saida, std::ostream& 
     }
     jogo.historico.guardaLinhas = false;
     jogo.historico.NIVEL_HISTORICO = o.nivelLog;
-    jogo.historico.aoEscrever = [&historico](const std::string& linha) { historico.escreve(linha); };
+    const auto paraOArquivo =
+        jogo.historico.aoEscrever.assina([&historico](const std::string& linha) { historico.escreve(linha); });
 
     jogo.chaves.naoGravaPreferencias = true;  // this run's level and mode are not the user's
     jogo.INICIALIZA_TUDO();

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "ComandoSimula.h"
-#include "records/InstalacaoDados.h"
+#include "base/InstalacaoDados.h"
 
 int main(int argc, char** argv) {
     return pelmar::comandoSimula(std::vector<std::string>(argv + 1, argv + argc),

@@ -1,4 +1,4 @@
-#include "records/Historico.h"
+#include "engine/Historico.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +73,7 @@ TEST(FiltroDoHistorico, NivelEAtivoControlamOQueEntraEANumeracao) {
     EstadoJogo estado;
     Historico historico(estado);
     Linhas ouvidas;
-    historico.aoEscrever = [&ouvidas](const std::string& l) { ouvidas.push_back(l); };
+    const auto escuta = historico.aoEscrever.assina([&ouvidas](const std::string& l) { ouvidas.push_back(l); });
     historico.NIVEL_HISTORICO = 1;
     for (int nivel = 0; nivel <= 3; ++nivel) historico.ESCREVE_HISTORICO(nivel, "nivel " + std::to_string(nivel));
     ASSERT_EQ(historico.linhas().size(), 2u);

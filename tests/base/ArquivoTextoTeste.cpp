@@ -1,4 +1,4 @@
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 
 #include <gtest/gtest.h>
 

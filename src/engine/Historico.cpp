@@ -1,11 +1,11 @@
-#include "records/Historico.h"
+#include "engine/Historico.h"
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 
 namespace pelmar {
 
@@ -26,8 +26,8 @@ void Historico::ESCREVE_HISTORICO(int nivel, std::string_view texto) {
     if (n > 0) linha.assign(prefixo.data(), static_cast<std::size_t>(n));
     linha += texto;
     if (guardaLinhas) linhas_.push_back(linha);
-    // The local copy stays valid even if the listener writes to or clears the log.
-    if (aoEscrever) aoEscrever(linha);
+    // The local copy stays valid even if a listener writes to or clears the log.
+    aoEscrever.avisa(linha);
 }
 
 void Historico::LIMPA_HISTORICO() { linhas_.clear(); }

@@ -1,11 +1,11 @@
-#include "records/LeitorDeLinhas.h"
+#include "base/LeitorDeLinhas.h"
 
 #include <array>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 
 namespace pelmar {
 

@@ -1,6 +1,6 @@
-#include "records/ArquivoBinario.h"
+#include "base/ArquivoBinario.h"
 
-#include "records/GravacaoArquivo.h"
+#include "base/GravacaoArquivo.h"
 
 #include <fstream>
 #include <system_error>

@@ -1,9 +1,9 @@
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 
 #include <array>
 #include <cstdint>
 
-#include "records/LeitorDeLinhas.h"
+#include "base/LeitorDeLinhas.h"
 
 namespace pelmar {
 

@@ -1,8 +1,8 @@
-#include "records/CamposBinarios.h"
+#include "base/CamposBinarios.h"
 
 #include <algorithm>
 
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 
 namespace pelmar {
 

@@ -1,4 +1,4 @@
-#include "records/InstalacaoDados.h"
+#include "base/InstalacaoDados.h"
 
 #include <cstdlib>
 #include <system_error>

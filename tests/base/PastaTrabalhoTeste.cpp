@@ -1,4 +1,4 @@
-#include "records/PastaTrabalho.h"
+#include "base/PastaTrabalho.h"
 
 #include <gtest/gtest.h>
 

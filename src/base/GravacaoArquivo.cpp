@@ -1,4 +1,4 @@
-#include "records/GravacaoArquivo.h"
+#include "base/GravacaoArquivo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <string>
 #include <system_error>
 
-#include "records/ArquivoTexto.h"
+#include "base/ArquivoTexto.h"
 
 namespace pelmar {
 

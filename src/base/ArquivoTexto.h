@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/GravacaoArquivo.h"
+#include "base/GravacaoArquivo.h"
 
 namespace pelmar {
 

@@ -1,8 +1,9 @@
-#include "engine/Jogo.h"
+#include "jogo/Jogo.h"
 
 #include <filesystem>
 #include <system_error>
 
+#include "engine/EstadoTruco.h"
 #include "records/RegistroEstatisticas.h"
 #include "records/RegistroPreferencias.h"
 
@@ -12,25 +13,8 @@ Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, PastaTrabalho pasta_)
     : Jogo(plataforma_, tela_, computador, std::move(pasta_)) {}
 
 Jogo::Jogo(Plataforma& plataforma_, Tela& tela_, Decisoes& decisoes_, PastaTrabalho pasta_)
-    : plataforma(plataforma_),
-      tela(tela_),
-      decisoes(decisoes_),
-      pasta(std::move(pasta_)),
-      historico(estado),
-      pausa(plataforma_, estado, chaves),
-      anuncios(*this),
-      animacoes(*this),
-      distribuicao(*this),
-      fechamento(*this),
-      rodadas(*this),
-      truco(*this),
-      placar(*this),
-      turnos(*this),
-      conversa(*this),
-      relogio(*this),
-      troca(*this),
-      ia(*this),
-      computador(*this) {
+    : Partida(plataforma_, tela_, decisoes_, bastidores_, std::move(pasta_)), ia(*this), computador(*this, ia, dificuldade, personalidades) {
+    defineGanchosPadrao(doJogo_);
     ia.consulta.usaEscolhaCalculada(&computador.escolha);
     estado.PARAR = true;
     baralho.INICIA_BARALHO();
@@ -57,18 +41,11 @@ void Jogo::gravaPreferencias() {
 }
 
 void Jogo::fazDemonstracao() {
-    const bool padrao = ganchos_ == &doJogo_;
     demonstracao_ = true;
     chaves.naoGravaPreferencias = true;
     pontuacao.naoGrava = true;
     // The user's seat is played by the computer: nothing of it is the user's to learn.
-    if (padrao) ganchos_ = &daDemonstracao_;
-}
-
-std::string Jogo::rotulo(int jogador, int slot) const {
-    if (jogador < 1 || jogador > 4) return {};
-    const SlotCarta& c = estado.JOGADORES[jogador].CARTAS[slot];
-    return ROTULO_CARTA(baralho, c.CARTA, c.FORCA);
+    defineGanchosPadrao(daDemonstracao_);
 }
 
 void Jogo::gravaDebug() {
@@ -89,7 +66,7 @@ void Jogo::carregaDebug() {
     // Only a whole, valid preset may drive the deals: a partial one would deal empty cards.
     if (!carga.erro && carga.cartasCarregadas) debug.DEBUG_DISTRIBUICAO = true;
     if (estado.JOGO_EM_ANDAMENTO) placarCarregado = std::make_pair(estado.PONTOS_JOG, estado.PONTOS_COM);
-    estado.ESTADO_TRUCO = 17;
+    estado.ESTADO_TRUCO = estado_truco::COMPUTADOR_GANHA;
 }
 
 }  // namespace pelmar

@@ -1,4 +1,4 @@
-#include "records/LeitorDeLinhas.h"
+#include "base/LeitorDeLinhas.h"
 
 #include <gtest/gtest.h>
 

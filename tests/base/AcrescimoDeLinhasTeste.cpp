@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "records/GravacaoArquivo.h"
+#include "base/GravacaoArquivo.h"
 #include "suporte/DiscoCheio.h"
 #include "suporte/PastaTemporaria.h"
 

@@ -1,4 +1,4 @@
-#include "players/OrdenaMao.h"
+#include "engine/OrdenaMao.h"
 
 namespace pelmar {
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/Ouvintes.h"
+#include "base/PastaTrabalho.h"
 #include "engine/Estado.h"
-#include "records/PastaTrabalho.h"
 
 namespace pelmar {
 
@@ -20,9 +20,9 @@ public:
     int NIVEL_HISTORICO = 0;
     int NR_LINHA_HISTORICO = 0;
 
-    // Told of each line as it is added (the log window listens here).
-    std::function<void(const std::string&)> aoEscrever;
-    // A long run that streams its lines to a file through aoEscrever need not keep them.
+    // Told of each line as it is added (the log window, a file that streams the log).
+    Ouvintes<std::string> aoEscrever;
+    // A long run that streams its lines to a file need not keep them.
     bool guardaLinhas = true;
 
     const std::vector<std::string>& linhas() const;
