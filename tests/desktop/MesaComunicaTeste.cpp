@@ -41,10 +41,10 @@ protected:
     void ouveAnuncios(std::function<void(const std::string&)> ouvinte) {
         jogo().historico.HISTORICO_ATIVO = true;
         jogo().historico.NIVEL_HISTORICO = 2;
-        jogo().historico.aoEscrever = std::move(ouvinte);
+        escuta_ = jogo().historico.aoEscrever.assina(std::move(ouvinte));
     }
     void TearDown() override {
-        if (sessao) jogo().historico.aoEscrever = nullptr;
+        escuta_.cancela();
         SessaoDeTeste::TearDown();
     }
 
@@ -113,6 +113,8 @@ protected:
     bool vezDoUsuario() { return estado().JOGO_EM_ANDAMENTO && estado().JOGADORES[1].PODE_JOGAR; }
     // "Sua vez" on the screen, in either half of its blink.
     bool suaVezAparece() { return aparece("LOGOTIPO_1") || aparece("LOGOTIPO_0"); }
+
+    Ouvintes<std::string>::Assinatura escuta_;
 };
 
 // The user's and the partner's seats carry a tag of their own on the portrait, which stays

@@ -35,7 +35,7 @@ TEST_F(PlacarFinalTeste, PontosFinaisNoPlacarDuranteOFimDaPartida) {
         jogo->estado.PONTOS_JOG = jogo->estado.PONTOS_COM = 11;
         std::vector<std::string> vistos;  // the score shown at each announcement of the match end
         const std::string fim = c.fim;
-        jogo->historico.aoEscrever = [&](const std::string& linha) {
+        auto escuta = jogo->historico.aoEscrever.assina([&](const std::string& linha) {
             const ModeloMesa& m = jogo->mesa;
             if (linha.find("MSG = " + fim) == std::string::npos && linha.find("MSG = Feijão") == std::string::npos)
                 return;
@@ -47,14 +47,14 @@ TEST_F(PlacarFinalTeste, PontosFinaisNoPlacarDuranteOFimDaPartida) {
             for (int i = 1; i <= 12; ++i) naMesa += m[ModeloMesa::nomePalito("MESA", i)].visivel;
             vistos.push_back(m["PONTOS_JOG"].texto + "x" + m["PONTOS_COM"].texto + " " + std::to_string(palitos) +
                              " mesa " + m["PONTOS_MESA"].texto + "/" + std::to_string(naMesa));
-        };
+        });
         jogaMao();
         ASSERT_FALSE(vistos.empty()) << "o fim da partida não foi anunciado";
         for (const std::string& visto : vistos)
             EXPECT_EQ(visto, std::string(c.jogador) + "x" + c.computador + " 23 mesa 0/0");
 
         // The next hand is played from 0 to 0 on the score.
-        jogo->historico.aoEscrever = nullptr;
+        escuta.cancela();
         jogaMao();
         EXPECT_EQ(jogo->mesa["PONTOS_JOG"].texto, "0");
         EXPECT_EQ(jogo->mesa["PONTOS_COM"].texto, "0");

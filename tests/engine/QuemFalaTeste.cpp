@@ -17,10 +17,10 @@ protected:
         MesaDeTeste::SetUp();
         falas.clear();
         // An announcement is logged as it ends, while the big line still holds its speaker.
-        jogo->historico.aoEscrever = [this](const std::string& linha) {
+        escuta = jogo->historico.aoEscrever.assina([this](const std::string& linha) {
             const auto p = linha.find("MSG = ");
             if (p != std::string::npos) falas.emplace_back(linha.substr(p + 6), jogo->mesa["AVISO_M"].falante);
-        };
+        });
     }
     // Who said `texto` the first time it was announced.
     Falante quem(const std::string& texto) const {
@@ -37,6 +37,7 @@ protected:
             preset("KC", {{"5C", "6C", "7C"}, {"3C", "2C", "4C"}, {"5E", "6E", "7E"}, {"QC", "JC", "4E"}});
     }
     std::vector<std::pair<std::string, Falante>> falas;
+    Ouvintes<std::string>::Assinatura escuta;
 };
 
 const Falante MESA = Falante::mesa();
