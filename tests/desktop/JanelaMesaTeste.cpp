@@ -23,6 +23,7 @@
 #include "records/RegistroEstatisticas.h"
 #include "records/RegistroPreferencias.h"
 #include "desktop/SessaoDeTeste.h"
+#include "desktop/VigiaDaPartida.h"
 #include "windows/MesaDesenhada.h"
 #include "windows/PecaDaMesa.h"
 #include "windows/SeletorDeImagens.h"
@@ -78,33 +79,19 @@ protected:
     // one. An interval of 0 ticks at every turn of the event loop, inside the game's own waits.
     void jogaAte(const std::function<void()>& passo, const std::function<bool()>& fim, int limiteMs = 30000,
                  int intervaloMs = 2) {
+        VigiaDaPartida vigia(estado(), limiteMs);
         QTimer roteiro;
         roteiro.setInterval(intervaloMs);
-        QElapsedTimer relogio;
-        relogio.start();
         bool dentro = false;
         QObject::connect(&roteiro, &QTimer::timeout, [&] {
-            if (dentro || relogio.elapsed() > limiteMs) return;
+            if (dentro || vigia.passou()) return;
             dentro = true;
             if (janela().partidaNaPilha()) passo();
             dentro = false;
         });
-        // Past the limit play is stopped over and over, by a timer of its own: Qt never fires a
-        // timer inside its own tick, and a game the script started may be waiting in there.
-        QTimer vigia;
-        vigia.setInterval(50);
-        QObject::connect(&vigia, &QTimer::timeout, [&] {
-            if (relogio.elapsed() <= limiteMs) return;
-            estourou = true;
-            estado().PARAR = true;
-        });
         roteiro.start();
-        vigia.start();
-        while (!(fim() && !janela().partidaNaPilha()) && relogio.elapsed() < limiteMs + 5000) {
-            QCoreApplication::processEvents();
-            QTest::qSleep(1);
-        }
-        EXPECT_FALSE(estourou) << "o roteiro não terminou a tempo";
+        vigia.esperaAte([&] { return fim() && !janela().partidaNaPilha(); });
+        EXPECT_FALSE(vigia.estourou()) << "o roteiro não terminou a tempo";
     }
 
     // A key on the table, as the user presses it.
@@ -131,7 +118,6 @@ protected:
 
     std::function<int(const PerguntaTruco&)> aoPerguntarTruco;
     int perguntasDeTruco = 0;
-    bool estourou = false;
     int inicios = 0;
     Ouvintes<std::string>::Assinatura contagemDeInicios;
 };

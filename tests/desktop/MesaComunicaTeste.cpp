@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "desktop/SessaoDeTeste.h"
+#include "desktop/VigiaDaPartida.h"
 #include "windows/LayoutDaMesa.h"
 #include "windows/MesaDesenhada.h"
 #include "windows/PecaDaMesa.h"
@@ -66,36 +67,19 @@ protected:
     // The script runs at each turn of the event loop while the match loop is on the stack, until
     // it stops play and the loop has let go.
     void joga(const std::function<void()>& passo, int limiteMs = 30000) {
+        VigiaDaPartida vigia(estado(), limiteMs);
         QTimer roteiro;
         roteiro.setInterval(0);
-        QElapsedTimer relogio;
-        relogio.start();
-        bool dentro = false, comecou = false, estourou = false;
+        bool dentro = false, comecou = false;
         QObject::connect(&roteiro, &QTimer::timeout, [&] {
-            if (dentro || !janela().partidaNaPilha()) return;
-            if (relogio.elapsed() > limiteMs) {
-                estourou = true;
-                estado().PARAR = true;
-                return;
-            }
+            if (dentro || !janela().partidaNaPilha() || vigia.passou()) return;
             dentro = comecou = true;
             passo();
             dentro = false;
         });
-        QTimer vigia;
-        vigia.setInterval(50);
-        QObject::connect(&vigia, &QTimer::timeout, [&] {
-            if (relogio.elapsed() <= limiteMs) return;
-            estourou = true;
-            estado().PARAR = true;
-        });
         roteiro.start();
-        vigia.start();
-        while (!(comecou && !janela().partidaNaPilha()) && relogio.elapsed() < limiteMs + 5000) {
-            QCoreApplication::processEvents();
-            QTest::qSleep(1);
-        }
-        EXPECT_FALSE(estourou) << "o roteiro não terminou a tempo";
+        vigia.esperaAte([&] { return comecou && !janela().partidaNaPilha(); });
+        EXPECT_FALSE(vigia.estourou()) << "o roteiro não terminou a tempo";
     }
 
     // "Parar Jogo", as F3 or the menu gives it.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "desktop/SessaoDeTeste.h"
+#include "desktop/VigiaDaPartida.h"
 #include "records/RegistroEstatisticas.h"
 #include "records/RegistroPreferencias.h"
 #include "windows/LayoutDaMesa.h"
@@ -102,14 +103,15 @@ protected:
         jogo().computador.truco.FORCA_COMPUTADOR_TRUCAR = true;
         TfTRUCO_QUEST& pergunta = sessao->tela().perguntaDeTruco;
         bool feito = false, comecou = false;
-        QElapsedTimer relogio;
-        relogio.start();
+        VigiaDaPartida vigia(estado(), limiteMs, [&pergunta] {
+            if (pergunta.isVisible()) pergunta.done(resposta::FUGIR);
+        });
         QTimer roteiro;
         roteiro.setInterval(2);
         QObject::connect(&roteiro, &QTimer::timeout, [&] {
             // The match loop runs nested in these ticks; the loop below sees it only once it is over.
             comecou = comecou || janela().partidaNaPilha();
-            if (feito || relogio.elapsed() > limiteMs) return;
+            if (feito || vigia.passou()) return;
             if (pergunta.isVisible()) {
                 feito = true;
                 naPergunta(pergunta);
@@ -122,23 +124,10 @@ protected:
                     return;
                 }
         });
-        QTimer vigia;
-        vigia.setInterval(50);
-        QObject::connect(&vigia, &QTimer::timeout, [&] {
-            if (relogio.elapsed() <= limiteMs) return;
-            estourou = true;
-            estado().PARAR = true;
-            if (pergunta.isVisible()) pergunta.done(resposta::FUGIR);
-        });
         roteiro.start();
-        vigia.start();
-        while (relogio.elapsed() < limiteMs + 5000) {
-            QCoreApplication::processEvents();
-            if (comecou && feito && !janela().partidaNaPilha()) break;
-            QTest::qSleep(1);
-        }
+        vigia.esperaAte([&] { return comecou && feito && !janela().partidaNaPilha(); });
         EXPECT_TRUE(feito) << "nenhuma pergunta de truco apareceu";
-        EXPECT_FALSE(estourou) << "a pergunta continuou aberta";
+        EXPECT_FALSE(vigia.estourou()) << "a pergunta continuou aberta";
     }
 
     // History lines that would record an answer to the question or its announcement.
@@ -150,7 +139,6 @@ protected:
         return achadas;
     }
 
-    bool estourou = false;
 };
 
 // The truco question opens in the band beside the caller's seat: on its side of the table,
