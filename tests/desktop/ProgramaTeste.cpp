@@ -105,14 +105,7 @@ protected:
     // has reached the n-th hand (the tenth is DEBUG_0). Polls with a generous bound, never a
     // guess of how long it takes.
     bool esperaMao(QProcess& programa, int mao, int limiteMs = 120000) {
-        const auto arquivo = pasta / "TXT" / ("DEBUG_" + std::to_string(mao % 10) + ".TXT");
-        QElapsedTimer relogio;
-        relogio.start();
-        while (!std::filesystem::exists(arquivo)) {
-            if (programa.state() != QProcess::Running || relogio.elapsed() > limiteMs) return false;
-            programa.waitForFinished(20);
-        }
-        return true;
+        return esperaArquivo(programa, pasta / "TXT" / ("DEBUG_" + std::to_string(mao % 10) + ".TXT"), limiteMs);
     }
 
     // Waits for `arquivo` to appear while the program runs, with a generous bound.
