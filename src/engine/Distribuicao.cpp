@@ -1,8 +1,8 @@
 #include "engine/Distribuicao.h"
-#include "engine/EstadoTruco.h"
 
 #include <vector>
 
+#include "engine/EstadoTruco.h"
 #include "engine/OrdenaMao.h"
 #include "engine/Partida.h"
 

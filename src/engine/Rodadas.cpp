@@ -1,7 +1,7 @@
 #include "engine/Rodadas.h"
-#include "engine/EstadoTruco.h"
 
 #include "base/ArquivoTexto.h"
+#include "engine/EstadoTruco.h"
 #include "engine/OrdenaMao.h"
 #include "engine/Partida.h"
 

@@ -1,8 +1,8 @@
 #include "engine/Truco.h"
-#include "engine/EstadoTruco.h"
 
 #include <string>
 
+#include "engine/EstadoTruco.h"
 #include "engine/Partida.h"
 
 namespace pelmar {

@@ -1,9 +1,9 @@
 #include "engine/Turnos.h"
-#include "engine/EstadoTruco.h"
 
 #include <cmath>
 #include <string>
 
+#include "engine/EstadoTruco.h"
 #include "engine/Partida.h"
 
 namespace pelmar {
