@@ -37,7 +37,9 @@ void ordenaJogar(Partida& jogo, OrdemDeJogar ordem) {
     o.J3_FORCA_MAIOR = f.maior;
     o.J3_FORCA_MENOR = f.menor;
     o.J3_FORCA_ENCOBRIR = f.encobrir;
-    jogo.mesa["DECISAO_CARTA"].texto = f.rotulo;
+    Controle& rotulo = jogo.mesa["DECISAO_CARTA"];
+    rotulo.texto = f.rotulo;
+    rotulo.visivel = true;
 }
 
 void ordenaTruco(Partida& jogo, OrdemDeTruco ordem) {
@@ -45,6 +47,7 @@ void ordenaTruco(Partida& jogo, OrdemDeTruco ordem) {
     o.J3_FORCA_TRUCAR = ordem == OrdemDeTruco::PedeTruco;
     o.J3_FORCA_NAO_TRUCAR = ordem == OrdemDeTruco::FicarQuieto;
     Controle& rotulo = jogo.mesa["DECISAO_TRUCO"];
+    rotulo.visivel = true;
     switch (ordem) {
         case OrdemDeTruco::PedeTruco:
             jogo.log(0, "J1 FORÇA J3 A TRUCAR ");
