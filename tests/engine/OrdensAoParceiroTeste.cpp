@@ -143,6 +143,18 @@ TEST_F(OrdensAoParceiroTeste, TrucoOrdenado) {
     EXPECT_TRUE(logContem("J1 FORÇA J3 A TRUCAR "));
 }
 
+// An order left from an earlier hand (given while the cards were still being dealt) lapses when
+// the hand starts: the partner decides by itself.
+TEST_F(OrdensAoParceiroTeste, OrdemDeAntesDaMaoNaoVale) {
+    ordenaJogar(*jogo, OrdemDeJogar::MenorCarta);
+    ordenaTruco(*jogo, OrdemDeTruco::PedeTruco);
+    jogaMao();
+    const auto jogadas = jogadasDoParceiro();
+    ASSERT_FALSE(jogadas.empty());
+    EXPECT_EQ(jogadas.front().slot, 1);
+    EXPECT_TRUE(decisoes.valoresPerguntados.empty()) << "o parceiro trucou por uma ordem vencida";
+}
+
 // The orders are the partner's: the user's seat played by the computer decides by itself.
 TEST_F(OrdensAoParceiroTeste, OrdemNaoValeParaOAssentoDoUsuario) {
     roteiro(1, {Lance(1), Lance(2), Lance(3)});
