@@ -19,6 +19,9 @@ public:
     virtual ~Decisoes() = default;
 
     virtual DecisaoJogada DECIDE_JOGADA(int jogador) = 0;
+    // The card the user ordered: the strongest or the weakest in hand, covered if asked. No
+    // rule decided it and the seat wishes no call of its own.
+    virtual DecisaoJogada JOGADA_ORDENADA(int jogador, bool maior, bool encobrir) = 0;
     // An opponent's call at this stake; forcar is the card decision's truco wish.
     virtual bool computadorQuerTrucar(int jogador, int valor, bool forcar) = 0;
     // The computer side's answer to a call of the user's side at this stake.

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/DeUm.h"
+#include "engine/OrdensDoParceiro.h"
 
 namespace pelmar {
 
@@ -105,6 +106,7 @@ struct ChavesDaSessao {
     bool MUDANCA_NIVEL_AUTOMATICA = true;
     bool MOSTRA_CARTAS_SAIRAM = true;  // the "Manilhas Sairam" box, where the level allows it
     bool J3_PAUSADO = false;
+    OrdensDoParceiro ORDENS_J3;  // the user's orders for the partner's next play
     bool MODO_DEBUG = false;  // dealt cards stay face up
     bool naoGravaPreferencias = false;  // a run whose level and mode are its own
 };

@@ -44,6 +44,7 @@ struct Controle {
     int carta = 0;              // deck index shown when face is Frente
     int deslocX = 0;            // offset from the control's home position, in table pixels
     int deslocY = 0;
+    int imagem = 0;             // index in the control's image list (the turn markers)
     int contador = 0;           // countdowns (the truco information window, the speech balloons)
     std::string alvo;           // the control this one is drawn around (the lead marker)
     Falante falante;            // who says the announcement a control shows

@@ -74,6 +74,7 @@ void Rodadas::JOGA_MAO() {
     j_.ganchos().MOSTRA_ESTATISTICAS();
     ORDEM_DA_RODADA();
     j_.turnos.depoisDoUsuario();
+    soltaOrdens(j_);
     j_.distribuicao.INICIA_MAO();
     if (e.PARAR) return;
 
@@ -109,6 +110,7 @@ void Rodadas::JOGA_MAO() {
         if (e.MOTIVO_FECHOU != 0) mostraFechamento();
         if (e.PARAR) return;
         if (e.GANHADOR_MAO == 1 || e.GANHADOR_MAO == 2) {
+            j_.turnos.escondeVez();
             pontuaMao(e.GANHADOR_MAO);
             return;
         }

@@ -12,12 +12,15 @@ Turnos::Turnos(Partida& jogo) : j_(jogo) {
     TEMPO_JOGADORES = j_.plataforma.criaTimer(100, [this] { tickJogadores(); });
     j_.plataforma.ativaTimer(TEMPO_JOGADORES, true);
     PISCA = j_.plataforma.criaTimer(500, [this] { tickPisca(); });
+    Timer3 = j_.plataforma.criaTimer(500, [this] { tickVez(); });
+    j_.plataforma.ativaTimer(Timer3, true);
 }
 
 Turnos::~Turnos() {
     // The platform outlives the game; its timers must not call into a game that is gone.
     j_.plataforma.ativaTimer(TEMPO_JOGADORES, false);
     j_.plataforma.ativaTimer(PISCA, false);
+    j_.plataforma.ativaTimer(Timer3, false);
 }
 
 bool Turnos::jogaSozinho(int jogador) const {
@@ -52,6 +55,8 @@ void Turnos::ESPERA_JOGADOR(int posicao) {
     if (jogaSozinho(p)) escondida.visivel = false;  // stays enabled: the seat's cover wish goes into it
     e.JOGADORES[p].PODE_JOGAR = true;
     if (p == 1) mostraSuaVez(true);
+    // The marker moves with the turn, not half a second later on the blink.
+    MOSTRA_VEZ(p, true);
     j_.plataforma.ativaTimer(PISCA, true);
     while (e.JOGADORES[p].PODE_JOGAR && !e.PARAR) {
         if (e.ESTADO_TRUCO == estado_truco::COMPUTADOR_GANHA || e.ESTADO_TRUCO == estado_truco::JOGADOR_GANHA ||
@@ -89,7 +94,8 @@ void Turnos::depoisDoUsuario() {
 }
 
 void Turnos::depoisDoParceiro() {
-    for (const char* nome : {"DECISAO_TRUCO", "DECISAO_CARTA", "DESCISAO_JOGAR"}) j_.mesa[nome].texto.clear();
+    soltaOrdens(j_);
+    j_.mesa["DESCISAO_JOGAR"].texto.clear();
     j_.chaves.J3_PAUSADO = false;
     j_.mesa["PAUSAR_JOG_3"].marcado = false;
     j_.truco.escondeBotoes();
@@ -143,13 +149,19 @@ void Turnos::PARCEIRO_JOGA(int jogador) {
     if (r.OCUPADO) return;
     r.OCUPADO = true;
     if (jogador != 1) j_.Wait(j_.decisoes.tempoDePensarMs(jogador));
-    DecisaoJogada d = j_.decisoes.DECIDE_JOGADA(jogador);
+    // The user's orders are for the partner's seat only, not for his own seat in auto-play.
+    const OrdensDoParceiro ordens = jogador == 3 ? j_.chaves.ORDENS_J3 : OrdensDoParceiro{};
+    DecisaoJogada d = ordens.J3_DECIDE_SOZINHO
+                          ? j_.decisoes.DECIDE_JOGADA(jogador)
+                          : j_.decisoes.JOGADA_ORDENADA(jogador, ordens.J3_FORCA_MAIOR, ordens.J3_FORCA_ENCOBRIR);
     Controle& permissao = j_.mesa["CK_VOU_TRUCAR"];
     permissao.visivel = false;
     permissao.habilitado = false;
     permissao.marcado = false;
     d.trucar = j_.decisoes.PEDE_PERMISSAO(d.trucar);
     j_.decisoes.GUARDA_CARTA(jogador, d.trucar, d.encobrir);
+    if (ordens.J3_FORCA_TRUCAR) d.trucar = true;
+    if (ordens.J3_FORCA_NAO_TRUCAR) d.trucar = false;
     if (e.MAO_DE_ONZE) d.trucar = false;
     if (d.trucar) {
         switch (e.PODE_TRUCAR) {
@@ -159,7 +171,8 @@ void Turnos::PARCEIRO_JOGA(int jogador) {
             case 65: j_.truco.PEDE_TRUCO(3, 3); break;
             default: break;
         }
-    } else if (d.regra == 0) {
+    } else if (d.regra == 0 && !ordens.J3_FORCA_NAO_TRUCAR) {
+        // Told to keep quiet, the partner makes no call of its own either.
         j_.decisoes.pseudoCerebro();
     }
     Controle& escondida = j_.mesa["ESCONDIDA"];
@@ -170,6 +183,36 @@ void Turnos::PARCEIRO_JOGA(int jogador) {
 void Turnos::mostraSuaVez(bool vez) {
     j_.mesa["LOGOTIPO_1"].visivel = vez;
     j_.mesa["LOGOTIPO_0"].visivel = false;
+}
+
+void Turnos::MOSTRA_VEZ(int jogador, bool destaque) {
+    const EstadoJogo& e = j_.estado;
+    if (jogador < 1 || jogador > 4 || e.PARAR || !e.JOGO_EM_ANDAMENTO || e.RODADA < 1 || e.GANHADOR_MAO != 0) {
+        escondeVez();
+        return;
+    }
+    auto marca = [this](int p) -> Controle& { return j_.mesa["JOGUE_J" + std::to_string(p)]; };
+    const int lider = e.GANHADOR_RODADA;
+    if (lider >= 1 && lider <= 4) marca(lider).imagem = 6;
+    // A new trick reorders the seats even when the seat that played last leads it.
+    if (jogador != ultimoDaVez_ || e.RODADA != rodadaDaVez_) {
+        for (int p = 1; p <= 4; ++p) marca(p).imagem = e.JOGADORES[p].ORDEM;
+        ultimoDaVez_ = jogador;
+        rodadaDaVez_ = e.RODADA;
+    }
+    marca(jogador).imagem = destaque ? 5 : e.JOGADORES[jogador].ORDEM;
+    for (int p = 1; p <= 4; ++p) marca(p).visivel = marca(p).imagem >= 1;
+}
+
+void Turnos::escondeVez() {
+    for (int p = 1; p <= 4; ++p) j_.mesa["JOGUE_J" + std::to_string(p)].visivel = false;
+    ultimoDaVez_ = 0;
+    rodadaDaVez_ = 0;
+}
+
+void Turnos::tickVez() {
+    piscaVez_ = !piscaVez_;
+    MOSTRA_VEZ(j_.estado.JOGADOR_DA_VEZ, piscaVez_);
 }
 
 void Turnos::tickPisca() {
@@ -233,6 +276,7 @@ void Turnos::PARAR_JOGO() {
 void Turnos::limpaMesaParada() {
     ModeloMesa& m = j_.mesa;
     mostraSuaVez(false);
+    escondeVez();
     depoisDoUsuario();
     depoisDoParceiro();
     for (const char* nome : {"CARTA_MAIOR", "STA_JOG_TRUCOU", "STA_COM_TRUCOU", "CK_VOU_TRUCAR", "AVISO_M",
@@ -247,6 +291,7 @@ void Turnos::LACO_PARTIDAS() {
     const Estatisticas& s = j_.estatisticas;
     const DataHora d = j_.plataforma.dataHora();
     const std::string linha = "===============================";
+    escondeVez();
     j_.troca.TROCA_JOGADORES();
     j_.historico.LIMPA_HISTORICO();
     j_.log(0, linha);
@@ -289,6 +334,7 @@ void Turnos::jogaUmaMao() {
     j_.rodadas.JOGA_MAO();
     e.RODADA = 0;
     e.JOGADOR_DA_VEZ = 0;
+    escondeVez();
     if (!e.PARAR) j_.placar.FIM_PARTIDA();
 }
 

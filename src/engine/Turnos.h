@@ -27,6 +27,13 @@ public:
     // "Sua vez" is up exactly while the user's card is awaited, lit when the turn begins; the
     // blink only changes how bright it is.
     void mostraSuaVez(bool vez);
+    // The markers beside the seats: each seat's place in the trick, the seat holding the trick,
+    // and `jogador`'s marker lit when `destaque`. A hand that is over, stopped or not yet dealt
+    // shows none.
+    void MOSTRA_VEZ(int jogador, bool destaque);
+    void escondeVez();
+    // The 500 ms blink of the marker of the seat whose card is awaited.
+    void tickVez();
 
     void NOVO_JOGO();
     void PARAR_JOGO();
@@ -40,12 +47,16 @@ public:
 
     Plataforma::IdTimer TEMPO_JOGADORES = -1;
     Plataforma::IdTimer PISCA = -1;
+    Plataforma::IdTimer Timer3 = -1;
 
 private:
     int slotValido(int jogador, int slot);
     // A stopped game leaves nothing of itself on the table: no turn, no stake, no score.
     void limpaMesaParada();
     Partida& j_;
+    int ultimoDaVez_ = 0;
+    int rodadaDaVez_ = 0;
+    bool piscaVez_ = false;
 };
 
 }  // namespace pelmar

@@ -189,6 +189,10 @@ void EscolhaDeCarta::APLICA_PERSONALIDADE(int jogador, int rodada) {
     cartasQueSairam(SAIRAM_MAIOR, "CARTAS QUE SAIRAM MAIOR - ");
 }
 
+DecisaoJogada EscolhaDeCarta::JOGADA_ORDENADA(int jogador, bool maior, bool encobrir) {
+    return {maior ? a_.MAIOR_CARTA(jogador) : a_.MENOR_CARTA(jogador), false, encobrir, 0};
+}
+
 DecisaoJogada EscolhaDeCarta::DECIDE_JOGADA(int jogador) {
     const EstadoJogo& e = j_.estado;
     int sc = 0;

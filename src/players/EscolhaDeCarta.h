@@ -22,6 +22,7 @@ public:
     void ANALISA_CARTA(int jogador, int& slot, bool& trucar, bool& encobrir) override;
     void APLICA_PERSONALIDADE(int jogador, int rodada);
     DecisaoJogada DECIDE_JOGADA(int jogador);
+    DecisaoJogada JOGADA_ORDENADA(int jogador, bool maior, bool encobrir);
     bool GUARDA_CARTA(int jogador, bool& trucar, bool& encobrir);
 
     struct Conselho {

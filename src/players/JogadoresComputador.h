@@ -18,6 +18,9 @@ public:
     JogadoresComputador(Partida& jogo, Inteligencia& ia, Dificuldade& dificuldade, Personalidades& personalidades);
 
     DecisaoJogada DECIDE_JOGADA(int jogador) override { return escolha.DECIDE_JOGADA(jogador); }
+    DecisaoJogada JOGADA_ORDENADA(int jogador, bool maior, bool encobrir) override {
+        return escolha.JOGADA_ORDENADA(jogador, maior, encobrir);
+    }
     bool computadorQuerTrucar(int, int valor, bool forcar) override { return truco.desejoDeTrucar(valor, forcar); }
     bool computadorAceita(int valor) override { return truco.aceita(valor); }
     bool computadorJogaMaoDeOnze() override { return truco.MAO_ONZE_COMPUTADOR(); }

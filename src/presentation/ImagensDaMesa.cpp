@@ -91,6 +91,25 @@ bool ImagensDaMesa::leDoCatalogo(std::string_view catalogo, std::string_view nom
     return leImagem(arquivo, destino);
 }
 
+bool ImagensDaMesa::carregaMarcasDaVez() {
+    std::array<QImage, MARCAS_DA_VEZ + 1> novo;
+    for (int i = 1; i <= MARCAS_DA_VEZ; ++i) {
+        const auto arquivo = pasta_.resolve(std::string(PASTA_VEZ) + "\\JOGUE_" + std::to_string(i) + ".PNG");
+        if (!existeArquivo(arquivo)) {
+            aviso_(std::string(MENSAGEM_VEZ_AUSENTE) + ": " + arquivo.string());
+            return false;
+        }
+        if (!leImagem(arquivo, novo[static_cast<std::size_t>(i)])) return false;
+    }
+    marcasDaVez_ = std::move(novo);
+    return true;
+}
+
+const QImage& ImagensDaMesa::marcaDaVez(int indice) const {
+    if (indice < 1 || indice > MARCAS_DA_VEZ) return marcasDaVez_[0];
+    return marcasDaVez_[static_cast<std::size_t>(indice)];
+}
+
 bool ImagensDaMesa::carregaMesa(std::string_view nome) {
     return leDoCatalogo(PASTA_MESAS, nome, MENSAGEM_MESA_AUSENTE, mesa_);
 }

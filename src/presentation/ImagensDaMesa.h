@@ -15,6 +15,12 @@ namespace pelmar {
 inline constexpr std::string_view MENSAGEM_MESA_AUSENTE = "Arquivo de IMG das MESAS não encontrado";
 inline constexpr std::string_view MENSAGEM_VERSO_AUSENTE = "Arquivo de IMG VERSOS não encontrado";
 inline constexpr std::string_view MENSAGEM_PERSONAGEM_AUSENTE = "Arquivo de IMG Jogadores não encontrado";
+inline constexpr std::string_view MENSAGEM_VEZ_AUSENTE = "Arquivo de IMG das marcas da vez não encontrado";
+
+// The turn markers beside the seats, L_JOGUE: 1..4 the seat's place in the trick, 5 the seat
+// that must play now, 6 the seat holding the trick. Files JOGUE_1.PNG .. JOGUE_6.PNG.
+inline constexpr std::string_view PASTA_VEZ = "IMG\\Vez";
+inline constexpr int MARCAS_DA_VEZ = 6;
 
 // A seat's faces, in the order the partner-signal code indexes them; 0 is also the portrait.
 inline constexpr std::array<std::string_view, 9> ROSTOS_DO_PERSONAGEM = {
@@ -42,6 +48,9 @@ public:
     bool carregaMesa(std::string_view nome);
     bool carregaVerso(std::string_view nome);
     bool carregaBaralho(std::string_view nome);
+    bool carregaMarcasDaVez();
+    // `indice` 1..MARCAS_DA_VEZ; a null image outside or before they are loaded.
+    const QImage& marcaDaVez(int indice) const;
     // `assento` 1..4; throws std::out_of_range outside.
     bool carregaPersonagem(int assento, std::string_view nome);
 
@@ -64,6 +73,7 @@ private:
     QImage verso_;
     std::array<QImage, 40> baralho_;
     std::array<std::vector<QImage>, 4> rostos_;
+    std::array<QImage, MARCAS_DA_VEZ + 1> marcasDaVez_;  // [0] stays null
 };
 
 }  // namespace pelmar

@@ -71,6 +71,7 @@ void PecaDaMesa::mostra(const Controle* controle, double escala) {
     QString texto = lugar_.legenda;
     Face face = Face::Nada;
     int carta = 0;
+    int imagem = 0;
     Cor cor = Cor::Preto, corFundo = Cor::Preto;
     Falante falante;
     const bool aceso = !controle || controle->visivel;
@@ -85,12 +86,16 @@ void PecaDaMesa::mostra(const Controle* controle, double escala) {
         }
         face = controle->face;
         carta = controle->carta;
+        imagem = controle->imagem;
+        // Without its pictures a turn marker still tells the place, "!" the turn, "*" the lead.
+        if (lugar_.nome.rfind("JOGUE_J", 0) == 0) texto = imagem == 5 ? "!" : imagem == 6 ? "*" : QString::number(imagem);
         cor = controle->cor;
         corFundo = controle->corFundo;
         falante = controle->falante;
         poeDica(*this, controle->dica);
     }
-    if (texto == texto_ && face == face_ && carta == carta_ && cor == cor_ && corFundo == corFundo_ &&
+    if (texto == texto_ && face == face_ && carta == carta_ && imagem == imagem_ && cor == cor_ &&
+        corFundo == corFundo_ &&
         escala == escala_ && aceso == aceso_ && falante == falante_)
         return;
     falante_ = std::move(falante);
@@ -98,6 +103,7 @@ void PecaDaMesa::mostra(const Controle* controle, double escala) {
     texto_ = texto;
     face_ = face;
     carta_ = carta;
+    imagem_ = imagem;
     cor_ = cor;
     corFundo_ = corFundo;
     escala_ = escala;
@@ -369,6 +375,12 @@ void PecaDaMesa::paintEvent(QPaintEvent*) {
             p.drawRoundedRect(r, 7 * s, 7 * s);
             break;
         case Peca::Seta:
+            if (lugar_.nome.rfind("JOGUE_J", 0) == 0) {
+                if (const QImage& marca = imagens_.marcaDaVez(imagem_); !marca.isNull()) {
+                    p.drawImage(r, marca);
+                    break;
+                }
+            }
             p.setPen(QPen(QColor(60, 40, 0), s));
             p.setBrush(QColor(255, 210, 40));
             p.drawEllipse(r);

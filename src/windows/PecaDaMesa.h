@@ -63,6 +63,7 @@ private:
     QString texto_;
     Face face_ = Face::Nada;
     int carta_ = 0;
+    int imagem_ = 0;  // a turn marker's picture
     Cor cor_ = Cor::Preto;
     Cor corFundo_ = Cor::Preto;
     Falante falante_;

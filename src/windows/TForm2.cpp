@@ -130,6 +130,7 @@ void TForm2::INICIA_JANELA() {
     imagens_.carregaMesa(jogo_.prefs.NOME_MESA);
     imagens_.carregaVerso(jogo_.prefs.NOME_VERSO);
     imagens_.carregaBaralho(jogo_.prefs.NOME_BARALHO);
+    imagens_.carregaMarcasDaVez();
     atualizaPersonagens();
     mesa_->trocaImagens();
     for (const LugarNaMesa& lugar : lugaresDaMesa())

@@ -88,6 +88,8 @@ protected:
 private:
     void criaMenus();
     void criaMenusDosAssentos();
+    // "Jogar" and "Truco": the user's orders for the partner's next play, one of each at a time.
+    void criaOrdensAoParceiro(QMenu* parceiro);
     QAction* criaAcao(QMenu* menu, const QString& nome, const QString& texto, const QKeySequence& tecla,
                       std::function<void()> efeito);
     // A file or folder of the working folder; `ancora` is a place inside a page.

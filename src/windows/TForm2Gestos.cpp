@@ -92,6 +92,8 @@ void TForm2::clica(const std::string& nome) {
         anuncios.TOCA_SOM("BOBAO", 850);
     } else if (nome.rfind("MANILHA_", 0) == 0) {
         anuncios.TOCA_SOM(nome, 850);
+    } else if (nome == "img_PERSONALIDADE") {
+        anuncios.TOCA_SOM("yeeh", 0);
     } else if (nome == "IMG_BOIS_JOG" || nome == "IMG_BOIS_COM") {
         anuncios.TOCA_SOM("BOI", 1500);
     } else if (nome == "PAINEL_RESULTADO" || nome == "CAIXA_CARTAS_SAIRAM") {

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QActionGroup>
+#include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
 
@@ -186,6 +188,55 @@ void TForm2::criaMenus() {
     criaMenusDosAssentos();
 }
 
+void TForm2::criaOrdensAoParceiro(QMenu* parceiro) {
+    Jogo& j = jogo_;
+    struct ItemJogar {
+        const char* nome;
+        const char* texto;
+        OrdemDeJogar ordem;
+    };
+    static constexpr ItemJogar JOGAR[] = {{"JOGAR_SOZINHO", "Joga sozinho", OrdemDeJogar::Sozinho},
+                                          {"MaiorCarta1", "Maior Carta", OrdemDeJogar::MaiorCarta},
+                                          {"MenorCarta1", "Menor Carta", OrdemDeJogar::MenorCarta},
+                                          {"Emcobrir1", "Encobrir Maior ???", OrdemDeJogar::EncobrirMaior},
+                                          {"EncobrirMenor1", "Encobrir Menor ???", OrdemDeJogar::EncobrirMenor}};
+    struct ItemTruco {
+        const char* nome;
+        const char* texto;
+        OrdemDeTruco ordem;
+    };
+    static constexpr ItemTruco TRUCO[] = {
+        {"J1_FORCA_J3_TRUCAR", "Pede Truco", OrdemDeTruco::PedeTruco},
+        {"J1_FORCA_J3_TRUCAR_SOZINHO", "Truca sozinho", OrdemDeTruco::TrucaSozinho},
+        {"J1_FORCA_J3_NAO_TRUCAR", "Ficar Quieto (Não Truca)", OrdemDeTruco::FicarQuieto}};
+    QMenu* jogar = parceiro->addMenu("Jogar");
+    QMenu* truco = parceiro->addMenu("Truco");
+    auto* grupoJogar = new QActionGroup(jogar);
+    auto* grupoTruco = new QActionGroup(truco);
+    std::vector<std::pair<QAction*, OrdemDeJogar>> itensJogar;
+    std::vector<std::pair<QAction*, OrdemDeTruco>> itensTruco;
+    for (const ItemJogar& i : JOGAR) {
+        QAction* a = criaAcao(jogar, i.nome, i.texto, {}, [&j, o = i.ordem] { ordenaJogar(j, o); });
+        a->setCheckable(true);
+        grupoJogar->addAction(a);
+        itensJogar.emplace_back(a, i.ordem);
+    }
+    for (const ItemTruco& i : TRUCO) {
+        QAction* a = criaAcao(truco, i.nome, i.texto, {}, [&j, o = i.ordem] { ordenaTruco(j, o); });
+        a->setCheckable(true);
+        grupoTruco->addAction(a);
+        itensTruco.emplace_back(a, i.ordem);
+    }
+    // The orders lapse by themselves once the partner has played: the marks follow the game.
+    connect(parceiro, &QMenu::aboutToShow, this, [&j, itensJogar, itensTruco] {
+        for (const auto& [a, o] : itensJogar) a->setChecked(j.chaves.ORDENS_J3.jogar() == o);
+        for (const auto& [a, o] : itensTruco) a->setChecked(j.chaves.ORDENS_J3.truco() == o);
+    });
+    for (const auto& [a, o] : itensJogar) a->setChecked(o == OrdemDeJogar::Sozinho);
+    for (const auto& [a, o] : itensTruco) a->setChecked(o == OrdemDeTruco::TrucaSozinho);
+    parceiro->addSeparator();
+}
+
 void TForm2::criaMenusDosAssentos() {
     Jogo& j = jogo_;
     for (int p = 1; p <= 4; ++p) {
@@ -223,6 +274,7 @@ void TForm2::criaMenusDosAssentos() {
                                            [&j, i] { j.distribuicao.ESPIA_CARTA(i); }),
                                   &j.mesa["BT_VER_CARTA_" + std::to_string(i)]);
     criaAcao(direita, "MOSTRAR_CARTAS_2", "Mostrar Cartas", {}, [&j] { j.distribuicao.MOSTRA_CARTAS(2); });
+    criaOrdensAoParceiro(menusDosAssentos_[3]);
     criaAcao(menusDosAssentos_[3], "MOSTRAR_CARTAS_3", "Mostrar Cartas", {}, [&j] { j.distribuicao.MOSTRA_CARTAS(3); });
     criaAcao(menusDosAssentos_[4], "MOSTRAR_CARTAS_4", "Mostar Cartas", {}, [&j] { j.distribuicao.MOSTRA_CARTAS(4); });
 }

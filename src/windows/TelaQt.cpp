@@ -61,7 +61,10 @@ void TelaQt::mostraErro(std::string_view corpo) {
     QMessageBox::critical(pai_, "Pelmar", texto(corpo));
 }
 
-int TelaQt::tocaSom(std::string_view chave) { return sons_.toca(chave); }
+int TelaQt::tocaSom(std::string_view chave) {
+    if (aoTocarSom) aoTocarSom(chave);
+    return sons_.toca(chave);
+}
 
 void TelaQt::redesenha() {
     if (aoRedesenhar) aoRedesenhar();

@@ -45,6 +45,8 @@ public:
     TfTRUCO_QUEST perguntaDeTruco;
     TfMao11 perguntaDeOnze;
     Mensagem aoMostrarMensagem;
+    // Hears the key of every sound the game asks for, heard or not.
+    std::function<void(std::string_view)> aoTocarSom;
     std::function<void()> aoRedesenhar;
 
 private:

@@ -704,5 +704,141 @@ TEST_F(JanelaMesaTeste, NomeRostoEVozDeCadaAssentoVemDaMesmaLinha) {
     }
 }
 
+// The markers beside the seats follow the turn round the table: each seat lit in its turn, the
+// user's blinking while his card is awaited, the holder of the trick marked; every index has its
+// own picture, the same beside every seat.
+TEST_F(JanelaMesaTeste, MarcasDaVezAndamComARodada) {
+    std::map<int, QImage> figuras;  // marker index -> its picture as drawn
+    std::set<int> acesos;           // seats seen lit in their turn
+    std::set<int> estadosDoUsuario;  // the user's marker while he is awaited
+    joga([&] {
+        const int p = estado().JOGADOR_DA_VEZ;
+        if (p < 1 || p > 4 || !estado().JOGADORES[p].PODE_JOGAR) return;
+        janela().redesenha();
+        for (int q = 1; q <= 4; ++q) {
+            SCOPED_TRACE("assento " + std::to_string(q));
+            PecaDaMesa* marca = controle("JOGUE_J" + std::to_string(q));
+            ASSERT_NE(marca, nullptr);
+            ASSERT_TRUE(marca->isVisible());
+            const int indice = jogo().mesa["JOGUE_J" + std::to_string(q)].imagem;
+            ASSERT_GE(indice, 1);
+            ASSERT_LE(indice, 6);
+            const QImage visto = marca->grab().toImage();
+            auto [onde, nova] = figuras.emplace(indice, visto);
+            if (!nova) {
+                EXPECT_EQ(onde->second, visto) << "a marca " << indice << " muda de assento para assento";
+            }
+            if (q == p && indice == 5) acesos.insert(q);
+            if (q == p && p == 1) estadosDoUsuario.insert(indice);
+        }
+        const bool vistoTudo = acesos.size() == 4 && figuras.size() == 6;
+        // The user's card waits until his marker has blinked.
+        if (p == 1 && estadosDoUsuario.size() >= 2) {
+            if (vistoTudo) {
+                paraPeloMenu();
+                return;
+            }
+            estadosDoUsuario.clear();
+            clicaCarta(slotNaMao());
+        }
+    });
+    EXPECT_EQ(acesos, (std::set<int>{1, 2, 3, 4}));
+    ASSERT_EQ(figuras.size(), 6u);
+    for (auto a = figuras.begin(); a != figuras.end(); ++a)
+        for (auto b = std::next(a); b != figuras.end(); ++b)
+            EXPECT_NE(a->second, b->second) << "marcas " << a->first << " e " << b->first << " iguais";
+    for (int q = 1; q <= 4; ++q) EXPECT_FALSE(jogo().mesa["JOGUE_J" + std::to_string(q)].visivel) << "depois de parar";
+}
+
+// "Maior Carta" from the partner's pop-up menu: the label shows it, the partner plays its
+// strongest card, and the menu is back on "Joga sozinho" and "Truca sozinho" afterwards.
+TEST_F(JanelaMesaTeste, OrdemAoParceiroPeloMenu) {
+    QMenu* menu = janela().menuDoAssento(3);
+    ASSERT_NE(menu, nullptr);
+    int naMaoAntes = 0, maisForte = 0;
+    std::string rotulo;
+    // The partner's cards as they go down, passed on to the game's own hooks.
+    struct Cartas : GanchosRepassados {
+        using GanchosRepassados::GanchosRepassados;
+        std::vector<int> doParceiro;
+        void APRENDE_REGRA(int jogador, int slot, int valor, bool encoberta) override {
+            GanchosRepassados::APRENDE_REGRA(jogador, slot, valor, encoberta);
+            if (jogador == 3 && slot != 0) doParceiro.push_back(slot);
+        }
+    } cartas(jogo().ganchos());
+    Ganchos& doJogo = jogo().ganchos();
+    jogo().usaGanchos(&cartas);
+    bool conferiu = false;
+    const auto naMao = [this] {
+        int n = 0;
+        for (int s = 1; s <= 3; ++s) n += !estado().JOGADORES[3].CARTAS[s].JOGADA;
+        return n;
+    };
+    joga([&] {
+        if (conferiu) return;
+        if (maisForte == 0) {
+            if (!estado().JOGADORES[1].PODE_JOGAR) return;
+            // Given in trick 1 before the partner has played: its card is the next of this hand.
+            if (estado().RODADA != 1 || naMao() != 3) {
+                clicaCarta(slotNaMao());
+                return;
+            }
+            naMaoAntes = naMao();
+            cartas.doParceiro.clear();
+            for (int s = 1; s <= 3; ++s) {
+                const SlotCarta& c = estado().JOGADORES[3].CARTAS[s];
+                if (!c.JOGADA && (maisForte == 0 || c.FORCA > estado().JOGADORES[3].CARTAS[maisForte].FORCA))
+                    maisForte = s;
+            }
+            Q_EMIT menu->aboutToShow();
+            QAction* maior = janela().acao("MaiorCarta1");
+            ASSERT_NE(maior, nullptr);
+            EXPECT_TRUE(janela().acao("JOGAR_SOZINHO")->isChecked());
+            maior->trigger();
+            QAction* quieto = janela().acao("J1_FORCA_J3_NAO_TRUCAR");
+            ASSERT_NE(quieto, nullptr);
+            quieto->trigger();
+            EXPECT_FALSE(janela().acao("JOGAR_SOZINHO")->isChecked()) << "os itens de \"Jogar\" se excluem";
+            janela().redesenha();
+            rotulo = controle("DECISAO_CARTA")->texto().toStdString() + "|" +
+                     controle("DECISAO_TRUCO")->texto().toStdString();
+            clicaCarta(slotNaMao());
+            return;
+        }
+        // Looked at on the user's next turn, when the partner's turn is over.
+        if (!estado().JOGADORES[1].PODE_JOGAR) return;
+        if (naMao() == naMaoAntes) {
+            clicaCarta(slotNaMao());
+            return;
+        }
+        conferiu = true;
+        ASSERT_FALSE(cartas.doParceiro.empty());
+        EXPECT_EQ(cartas.doParceiro.front(), maisForte) << "o parceiro não jogou a maior carta";
+        Q_EMIT menu->aboutToShow();
+        EXPECT_TRUE(janela().acao("JOGAR_SOZINHO")->isChecked());
+        EXPECT_FALSE(janela().acao("MaiorCarta1")->isChecked());
+        EXPECT_TRUE(janela().acao("J1_FORCA_J3_TRUCAR_SOZINHO")->isChecked());
+        paraPeloMenu();
+    });
+    jogo().usaGanchos(&doJogo);
+    EXPECT_TRUE(conferiu);
+    EXPECT_EQ(rotulo, "Maior!|Quieto!");
+    int linhas = 0;
+    for (const std::string& linha : jogo().historico.linhas())
+        linhas += linha.find("J1 FORÇA J3 A JOGAR MAIOR CARTA") != std::string::npos;
+    EXPECT_EQ(linhas, 1);
+}
+
+// A click on the personality badge says "yeeh".
+TEST_F(JanelaMesaTeste, SeloDaPersonalidadeFazYeeh) {
+    std::vector<std::string> sons;
+    sessao->tela().aoTocarSom = [&sons](std::string_view chave) { sons.emplace_back(chave); };
+    jogo().prefs.SOM = true;  // the fast mode of the tests turns the sounds off
+    jogo().mesa["img_PERSONALIDADE"].visivel = true;
+    janela().redesenha();
+    QTest::mouseClick(controle("img_PERSONALIDADE"), Qt::LeftButton);
+    EXPECT_EQ(sons, std::vector<std::string>{"yeeh"});
+}
+
 }  // namespace
 }  // namespace pelmar::teste

@@ -17,7 +17,8 @@ TEST_F(PararJogoTeste, MesaLimpaDepoisDeParar) {
         int quemPara;  // the seat at whose turn the user stops, in trick 1
     } casos[] = {{"na vez do usuário", 1}, {"na vez do adversário", 4}, {"na vez do parceiro", 3}};
     const char* sujeira[] = {"CARTA_MAIOR", "LOGOTIPO_1", "LOGOTIPO_0", "STA_JOG_TRUCOU", "STA_COM_TRUCOU",
-                             "TRUCO3", "FUGIR", "ESCONDIDA", "AVISO_M", "strNR_REGRA"};
+                             "TRUCO3", "FUGIR", "ESCONDIDA", "AVISO_M", "strNR_REGRA",
+                             "JOGUE_J1", "JOGUE_J2", "JOGUE_J3", "JOGUE_J4"};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         TearDown();
@@ -32,7 +33,8 @@ TEST_F(PararJogoTeste, MesaLimpaDepoisDeParar) {
         roteiro(c.quemPara, {Lance(1, false, false, [&](Jogo& j) {
                                  const ModeloMesa& m = j.mesa;
                                  haviaSujeira = m["CARTA_MAIOR"].visivel && m["PONTOS_JOG"].texto == "5" &&
-                                                m["PALITO_JOG_05"].visivel && m["STA_JOG_TRUCOU"].visivel;
+                                                m["PALITO_JOG_05"].visivel && m["STA_JOG_TRUCOU"].visivel &&
+                                                m["JOGUE_J1"].visivel;
                                  j.turnos.PARAR_JOGO();
                                  parou = true;
                              })});

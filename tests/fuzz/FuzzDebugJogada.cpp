@@ -30,6 +30,9 @@ public:
         }
         return c().DECIDE_JOGADA(jogador);
     }
+    DecisaoJogada JOGADA_ORDENADA(int jogador, bool maior, bool encobrir) override {
+        return c().JOGADA_ORDENADA(jogador, maior, encobrir);
+    }
     bool computadorQuerTrucar(int jogador, int valor, bool forcar) override {
         return c().computadorQuerTrucar(jogador, valor, forcar);
     }

@@ -29,6 +29,10 @@ DecisaoJogada DecisoesRoteiro::DECIDE_JOGADA(int jogador) {
     return {};
 }
 
+DecisaoJogada DecisoesRoteiro::JOGADA_ORDENADA(int jogador, bool maior, bool encobrir) {
+    return jogo->computador.JOGADA_ORDENADA(jogador, maior, encobrir);
+}
+
 void MesaDeTeste::SetUp() {
     PastaTemporaria::SetUp();
     // Cases that run several tables in one test start each from scratch.

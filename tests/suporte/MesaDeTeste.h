@@ -43,6 +43,8 @@ public:
     std::vector<int> valoresPerguntados;
 
     DecisaoJogada DECIDE_JOGADA(int jogador) override;
+    // An order of the user is carried out by the game's own players, not by the script.
+    DecisaoJogada JOGADA_ORDENADA(int jogador, bool maior, bool encobrir) override;
     bool computadorQuerTrucar(int jogador, int valor, bool forcar) override { return querTrucar(jogador, valor, forcar); }
     bool computadorAceita(int valor) override {
         valoresPerguntados.push_back(valor);
@@ -50,6 +52,8 @@ public:
     }
     bool computadorJogaMaoDeOnze() override { return jogaOnze; }
     bool parceiroJogaMaoDeOnze() override { return parceiroJogaOnze; }
+    int pseudoCerebros = 0;
+    void pseudoCerebro() override { ++pseudoCerebros; }
 };
 
 // Counts what the engine reports to statistics and learning.

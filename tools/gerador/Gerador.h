@@ -12,6 +12,8 @@ void geraBaralhos(const QString& saida, const QString& folhas);
 void geraVersosEMesas(const QString& saida, const QString& folhas);
 void geraPersonagens(const QString& saida, const QString& folhas);
 void geraSons(const QString& saida);
+// The turn markers beside the seats, numbered as the game's image list L_JOGUE.
+void geraMarcasDaVez(const QString& saida, const QString& folhas);
 // The manual's pictures under `saida`/MANUAL, made from the cards, backs, cloths and faces the
 // three parts above wrote there: it runs after them.
 void geraFigurasDoManual(const QString& saida);
