@@ -239,6 +239,7 @@ void Turnos::limpaMesaParada() {
                              "TfTRUCO_INFO", "MAO11"})
         m[nome].visivel = false;
     for (int p = 1; p <= 4; ++p) m["ZAP_JOG_" + std::to_string(p)].visivel = false;
+    j_.sinais.desativa();
     j_.placar.apagaPlacar();
 }
 
@@ -268,10 +269,15 @@ void Turnos::LACO_PARTIDAS() {
     e.PARTIDAS_NO_BOI = e.PARTIDAS_JOG = e.PARTIDAS_COM = 0;
     // However the loop ends, a fault included, no game is left marked as running: the next
     // "N&ova Partida" would find it and refuse.
+    // Nor a face left signalling over a table that no longer plays.
     struct FimDoLaco {
         EstadoJogo& estado;
-        ~FimDoLaco() { estado.JOGO_EM_ANDAMENTO = false; }
-    } fim{e};
+        Sinais& sinais;
+        ~FimDoLaco() {
+            estado.JOGO_EM_ANDAMENTO = false;
+            sinais.desativa();
+        }
+    } fim{e, j_.sinais};
     while (!e.PARAR) jogaUmaMao();
 }
 
