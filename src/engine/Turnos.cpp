@@ -283,6 +283,8 @@ void Turnos::LACO_PARTIDAS() {
 
 void Turnos::jogaUmaMao() {
     EstadoJogo& e = j_.estado;
+    // The last hand's cards are no longer anybody's to signal.
+    j_.sinais.desativa();
     e.DISTRIBUIDOR = e.DISTRIBUIDOR % 4 + 1;
     e.JOGADOR_MAO = e.DISTRIBUIDOR % 4 + 1;
     e.GANHADOR_RODADA = e.JOGADOR_MAO;
