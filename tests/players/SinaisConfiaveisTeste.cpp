@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <regex>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -65,36 +65,41 @@ struct LeitorDoHistorico {
         }
         const int vez = linha[barras[4] + 2] - '0';
         const std::string texto = linha.substr(barras[6] + 2);
-        static const std::regex DISTRIBUIDA("^JOG_([1-4]) .* \\| .* \\| (.*)$");
-        static const std::regex SINAL("^JOG_([1-4]) PASSA SINAL:([0-9])$");
-        static const std::regex FALSO("^SINAL FALSO JOG_([0-9])");
-        static const std::regex JOGADA("^[ #] +(\\(.\\) .*?) *\\| ");
-        std::smatch m;
+        const std::string_view SINAL = " PASSA SINAL:", FALSO = "SINAL FALSO JOG_", SEPARA = " | ";
+        const std::size_t sinal = texto.find(SINAL);
+        const std::size_t primeira = texto.find(SEPARA);
+        const std::size_t segunda = primeira == std::string::npos ? primeira : texto.find(SEPARA, primeira + 3);
         if (texto.rfind("--------- INICIO DA M", 0) == 0) {
             for (auto& mao : maos) mao.clear();
-        } else if (std::regex_match(texto, m, SINAL)) {
-            const int p = std::stoi(m[1]);
-            const int indice = std::stoi(m[2]);
+        } else if (texto.rfind("JOG_", 0) == 0 && sinal == 5 && texto.size() == sinal + SINAL.size() + 1) {
+            const int p = texto[4] - '0';
+            const int indice = texto.back() - '0';
             if (p == 2 || p == 4) return;
             ++sinaisDosParceiros;
             const auto& mao = maos[static_cast<std::size_t>(p)];
             if (std::none_of(mao.begin(), mao.end(), [&](const std::string& r) { return nomeia(r, indice); }))
                 falha(linha + " (na mão: " + std::to_string(mao.size()) + " cartas)");
-        } else if (std::regex_search(texto, m, FALSO)) {
+        } else if (texto.rfind(FALSO, 0) == 0) {
             ++sinaisFalsos;
-            if (m[1] != "2" && m[1] != "4") falha("sinal falso de parceiro: " + linha);
-        } else if (std::regex_match(texto, m, DISTRIBUIDA)) {
-            auto& mao = maos[static_cast<std::size_t>(std::stoi(m[1]))];
+            const char p = texto[FALSO.size()];
+            if (p != '2' && p != '4') falha("sinal falso de parceiro: " + linha);
+        } else if (texto.rfind("JOG_", 0) == 0 && segunda != std::string::npos && texto[4] >= '1' && texto[4] <= '4') {
+            auto& mao = maos[static_cast<std::size_t>(texto[4] - '0')];
             mao.clear();
-            const std::string cartas = m[2];
+            const std::string cartas = texto.substr(segunda + 3);
             for (std::size_t inicio = 0; inicio <= cartas.size();) {
                 const std::size_t fim = std::min(cartas.find(", ", inicio), cartas.size());
                 mao.push_back(semEspacosNoFim(cartas.substr(inicio, fim - inicio)));
                 inicio = fim + 2;
             }
-        } else if (std::regex_search(texto, m, JOGADA) && vez >= 1 && vez <= 4) {
+        } else if (texto.size() > 2 && (texto[0] == ' ' || texto[0] == '#') && texto[1] == ' ' &&
+                   primeira != std::string::npos && vez >= 1 && vez <= 4) {
+            // A card put down: its label right-aligned, then the figures.
+            const std::size_t comeco = texto.find_first_not_of(' ', 1);
+            if (comeco >= primeira || texto[comeco] != '(') return;
+            const std::string rotulo = semEspacosNoFim(texto.substr(comeco, primeira - comeco));
             auto& mao = maos[static_cast<std::size_t>(vez)];
-            const auto achada = std::find(mao.begin(), mao.end(), semEspacosNoFim(m[1]));
+            const auto achada = std::find(mao.begin(), mao.end(), rotulo);
             if (achada == mao.end()) falha("carta que não estava na mão: " + linha);
             else mao.erase(achada);
         }
