@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/DeUm.h"
+
 namespace pelmar {
 
 // An announcement with its sound.
@@ -22,6 +24,13 @@ struct SorteioDeJogadores {
     bool repetido = false;  // the same fault as the previous draw
 };
 
+// How often a seat's face signals: Chance denominators from its personality.
+struct ChancesDeSinal {
+    DeUm<int, 3> verdadeiro{};  // true signals, per trick
+    int falso = 0;              // the opponents' false signals
+    int gesto = 0;              // the meaningless gesture
+};
+
 // What the rules ask, at their own moments, of the subsystems above them: the brain, the level,
 // the personalities, the records. The game composes them; a table with nothing above (a test of
 // the rules alone) gets these answers.
@@ -39,6 +48,8 @@ public:
     virtual SorteioDeJogadores sorteiaPersonalidades() { return {}; }
     // How often seat 1..4 talks: a Chance denominator.
     virtual int chanceDeFala(int /*jogador*/) { return 0; }
+    // Seat 1..4's signal chances; a seat with none never signals.
+    virtual std::optional<ChancesDeSinal> chancesDeSinal(int /*jogador*/) { return std::nullopt; }
     // The snapshot every dealt hand leaves for debugging; the error, if any.
     virtual std::optional<std::string> gravaSnapshotDaMao() { return std::nullopt; }
     // A deal loaded to be repeated: the vira and the cards it gives, when one is in force.

@@ -142,6 +142,7 @@ void Distribuicao::NOVA_MAO_MESA() {
 
 void Distribuicao::INICIA_MAO() {
     EstadoJogo& e = j_.estado;
+    j_.sinais.desativa();
     NOVA_MAO_MESA();
     maoPronta = false;
 
@@ -183,6 +184,7 @@ void Distribuicao::INICIA_MAO() {
     e.VALOR_TRUCO = 1;
     j_.placar.mostraPalitosDaMesa();
     maoPronta = true;
+    j_.sinais.ativa();
 }
 
 void Distribuicao::atualizaDicas() {

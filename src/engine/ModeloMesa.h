@@ -41,7 +41,7 @@ struct Controle {
     Cor cor = Cor::Preto;       // font colour, shape pen, marker colour
     Cor corFundo = Cor::Preto;  // shape brush
     Face face = Face::Nada;
-    int carta = 0;              // deck index shown when face is Frente
+    int carta = 0;              // deck index shown when face is Frente; a portrait's face (0 NORMAL .. 8 PAUS)
     int deslocX = 0;            // offset from the control's home position, in table pixels
     int deslocY = 0;
     int imagem = 0;             // index in the control's image list (the turn markers)

@@ -22,7 +22,8 @@ Partida::Partida(Plataforma& plataforma_, Tela& tela_, Decisoes& decisoes_, Bast
       turnos(*this),
       conversa(*this),
       relogio(*this),
-      troca(*this) {}
+      troca(*this),
+      sinais(*this) {}
 
 std::string Partida::rotulo(int jogador, int slot) const {
     if (jogador < 1 || jogador > 4) return {};

@@ -25,6 +25,7 @@
 #include "engine/Preferencias.h"
 #include "engine/RelogioDeJogo.h"
 #include "engine/Rodadas.h"
+#include "engine/Sinais.h"
 #include "engine/Tela.h"
 #include "engine/TrocaDeJogadores.h"
 #include "engine/Truco.h"
@@ -69,6 +70,7 @@ public:
     Conversa conversa;
     RelogioDeJogo relogio;
     TrocaDeJogadores troca;
+    Sinais sinais;
 
     // Other hooks for a while (tests, tools); without them, the game's own.
     void usaGanchos(Ganchos* ganchos) { ganchos_ = ganchos ? ganchos : padrao_; }

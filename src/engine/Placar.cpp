@@ -98,6 +98,8 @@ void Placar::partidaGanha(int lado) {
     const bool computador = lado == 1;
     const int vencedor = computador ? e.PONTOS_COM : e.PONTOS_JOG;
     const int perdedor = computador ? e.PONTOS_JOG : e.PONTOS_COM;
+    // The match is over: no face speaks of cards that no longer count.
+    j_.sinais.desativa();
     if (computador) j_.Wait(200);
     // The final points are on the score while the match end is announced; the next hand's
     // score display brings it back to 0.

@@ -1,5 +1,6 @@
 #include "engine/TrocaDeJogadores.h"
 
+#include "base/AoSair.h"
 #include "engine/Partida.h"
 
 namespace pelmar {
@@ -7,6 +8,9 @@ namespace pelmar {
 void TrocaDeJogadores::TROCA_JOGADORES() {
     const int sorteios = MINIMO_DE_SORTEIOS + j_.random(SORTEIOS_A_MAIS);
     bool erroMostrado = false;
+    // The faces are being replaced: none of them signals meanwhile, however the change ends.
+    j_.sinais.pausa();
+    AoSair retoma([this] { j_.sinais.retoma(); });
     for (int i = 0; i < sorteios; ++i) {
         if (i > 0 && j_.estado.PARAR) break;
         const SorteioDeJogadores sorteio = j_.bastidores.sorteiaPersonalidades();

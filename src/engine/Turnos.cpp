@@ -283,6 +283,7 @@ void Turnos::limpaMesaParada() {
                              "TfTRUCO_INFO", "MAO11"})
         m[nome].visivel = false;
     for (int p = 1; p <= 4; ++p) m["ZAP_JOG_" + std::to_string(p)].visivel = false;
+    j_.sinais.desativa();
     j_.placar.apagaPlacar();
 }
 
@@ -313,15 +314,22 @@ void Turnos::LACO_PARTIDAS() {
     e.PARTIDAS_NO_BOI = e.PARTIDAS_JOG = e.PARTIDAS_COM = 0;
     // However the loop ends, a fault included, no game is left marked as running: the next
     // "N&ova Partida" would find it and refuse.
+    // Nor a face left signalling over a table that no longer plays.
     struct FimDoLaco {
         EstadoJogo& estado;
-        ~FimDoLaco() { estado.JOGO_EM_ANDAMENTO = false; }
-    } fim{e};
+        Sinais& sinais;
+        ~FimDoLaco() {
+            estado.JOGO_EM_ANDAMENTO = false;
+            sinais.desativa();
+        }
+    } fim{e, j_.sinais};
     while (!e.PARAR) jogaUmaMao();
 }
 
 void Turnos::jogaUmaMao() {
     EstadoJogo& e = j_.estado;
+    // The last hand's cards are no longer anybody's to signal.
+    j_.sinais.desativa();
     e.DISTRIBUIDOR = e.DISTRIBUIDOR % 4 + 1;
     e.JOGADOR_MAO = e.DISTRIBUIDOR % 4 + 1;
     e.GANHADOR_RODADA = e.JOGADOR_MAO;

@@ -28,6 +28,11 @@ int BastidoresDoJogo::chanceDeFala(int jogador) {
     return jogo_.personalidades.PERSONALIDADE_JOGADOR[jogador].CHANCE_FALA;
 }
 
+std::optional<ChancesDeSinal> BastidoresDoJogo::chancesDeSinal(int jogador) {
+    const LinhaPersonalidade& linha = jogo_.personalidades.PERSONALIDADE_JOGADOR[jogador];
+    return ChancesDeSinal{linha.CHANCE_SINAL, linha.CHANCE_SINAL_FALSO, linha.CHANCE_GESTO};
+}
+
 std::optional<std::string> BastidoresDoJogo::gravaSnapshotDaMao() {
     return jogo_.debug.GRAVA_DEBUG(true, jogo_.pasta, jogo_.baralho, jogo_.estado);
 }

@@ -19,6 +19,7 @@ public:
     void gravaPreferencias() override;
     SorteioDeJogadores sorteiaPersonalidades() override;
     int chanceDeFala(int jogador) override;
+    std::optional<ChancesDeSinal> chancesDeSinal(int jogador) override;
     std::optional<std::string> gravaSnapshotDaMao() override;
     std::optional<int> viraPreparada() override;
     std::optional<int> cartaPreparada(int jogador, int slot) override;

@@ -261,8 +261,14 @@ void PecaDaMesa::paintEvent(QPaintEvent*) {
         case Peca::Retrato: {
             const int assento = lugar_.nome.back() - '0';
             const auto& rostos = imagens_.rostos(assento);
+            // The face the seat makes now; the normal one when that face is missing.
+            const std::size_t indice = static_cast<std::size_t>(carta_);
+            const bool temFace = carta_ > 0 && indice < rostos.size() && !rostos[indice].isNull();
             p.setPen(QPen(QColor(240, 230, 200), 2 * s));
-            if (!rostos.empty() && !rostos.front().isNull()) {
+            if (temFace) {
+                p.drawImage(r, rostos[indice]);
+                p.setBrush(Qt::NoBrush);
+            } else if (!rostos.empty() && !rostos.front().isNull()) {
                 p.drawImage(r, rostos.front());
                 p.setBrush(Qt::NoBrush);
             } else {

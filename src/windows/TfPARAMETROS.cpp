@@ -263,12 +263,11 @@ QWidget* TfPARAMETROS::montaColunaTempos() {
         naoSalvos->layout()->addWidget(w);
 
     QGroupBox* sinais = grupo("Tempo entre os Sinais", lista);
-    sinais_ = trilha("valSINAIS", Qt::Horizontal, 50, 500, 50, [this](int v) {
-        if (aoMudarIntervaloSinais) aoMudarIntervaloSinais(v);
-    });
+    sinais_ = trilha("valSINAIS", Qt::Horizontal, Sinais::INTERVALO_MINIMO_MS, Sinais::INTERVALO_MAXIMO_MS, 50,
+                     [this](int v) { jogo_.sinais.mudaIntervalo(v); });
     sinais_->setSingleStep(10);
     sinais_->setPageStep(50);
-    sinais_->setValue(200);
+    sinais_->setValue(Sinais::INTERVALO_PADRAO_MS);
     sinais->layout()->addWidget(sinais_);
 
     QGroupBox* demo = grupo("DEMO", lista);

@@ -29,9 +29,6 @@ public:
     // carrega() and show 10 pixels right and 45 below the main window's corner.
     void abreJuntoDaMesa();
 
-    // The signal timer's interval in ms, at every move of "Tempo entre os Sinais".
-    std::function<void(int)> aoMudarIntervaloSinais;
-
 private:
     QCheckBox* caixa(const char* nome, const char* texto, std::function<void(bool)> efeito);
     QRadioButton* opcao(const char* nome, const char* texto, std::function<void()> efeito);

@@ -274,19 +274,18 @@ TEST_F(TfPARAMETROSTeste, TrilhasDeTempoMudamORegistroESeuRotulo) {
     }
 }
 
-TEST_F(TfPARAMETROSTeste, IntervaloDosSinaisVaiParaQuemOUsa) {
+TEST_F(TfPARAMETROSTeste, IntervaloDosSinaisMudaOTimerNaHora) {
     auto* sinais = controle<QSlider>("valSINAIS");
     EXPECT_EQ(sinais->value(), 200);
-    // Nobody listening yet: the move is harmless.
-    sinais->setValue(260);
-    std::vector<int> recebidos;
-    parametros->aoMudarIntervaloSinais = [&](int ms) { recebidos.push_back(ms); };
+    EXPECT_EQ(jogo().sinais.intervalo(), 200);
     sinais->setValue(350);
+    EXPECT_EQ(jogo().sinais.intervalo(), 350);
     sinais->setValue(120);
-    EXPECT_EQ(recebidos, (std::vector<int>{350, 120}));
+    EXPECT_EQ(jogo().sinais.intervalo(), 120);
     // Not a preference: reopening the window keeps the user's choice.
     parametros->carrega();
     EXPECT_EQ(sinais->value(), 120);
+    EXPECT_EQ(jogo().sinais.intervalo(), 120);
 }
 
 TEST_F(TfPARAMETROSTeste, NivelPendenteAteAProximaMao) {
