@@ -140,6 +140,8 @@ void Sinais::tickTimer3() {
     PISCA_SINAL = !PISCA_SINAL;
     const int vez = j_.estado.JOGADOR_DA_VEZ;
     if (vez >= 1 && vez <= 4) retratos_[vez]->carta = SINAL_MOSTRADO[vez];
+    // The marker of the seat whose card is awaited blinks with the same flag.
+    j_.turnos.MOSTRA_VEZ(vez, PISCA_SINAL);
 }
 
 }  // namespace pelmar

@@ -58,6 +58,7 @@ public:
     // Kept within 50..500 ms.
     void mudaIntervalo(int ms);
     int intervalo() const { return intervalo_; }
+    // Every 500 ms: the seat to move keeps its signal drawn and its turn marker blinks.
     void tickTimer3();
 
     bool SINAIS_ATIVOS = false;

@@ -12,15 +12,12 @@ Turnos::Turnos(Partida& jogo) : j_(jogo) {
     TEMPO_JOGADORES = j_.plataforma.criaTimer(100, [this] { tickJogadores(); });
     j_.plataforma.ativaTimer(TEMPO_JOGADORES, true);
     PISCA = j_.plataforma.criaTimer(500, [this] { tickPisca(); });
-    Timer3 = j_.plataforma.criaTimer(500, [this] { tickVez(); });
-    j_.plataforma.ativaTimer(Timer3, true);
 }
 
 Turnos::~Turnos() {
     // The platform outlives the game; its timers must not call into a game that is gone.
     j_.plataforma.ativaTimer(TEMPO_JOGADORES, false);
     j_.plataforma.ativaTimer(PISCA, false);
-    j_.plataforma.ativaTimer(Timer3, false);
 }
 
 bool Turnos::jogaSozinho(int jogador) const {
@@ -208,11 +205,6 @@ void Turnos::escondeVez() {
     for (int p = 1; p <= 4; ++p) j_.mesa["JOGUE_J" + std::to_string(p)].visivel = false;
     ultimoDaVez_ = 0;
     rodadaDaVez_ = 0;
-}
-
-void Turnos::tickVez() {
-    piscaVez_ = !piscaVez_;
-    MOSTRA_VEZ(j_.estado.JOGADOR_DA_VEZ, piscaVez_);
 }
 
 void Turnos::tickPisca() {

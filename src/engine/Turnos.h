@@ -32,8 +32,6 @@ public:
     // shows none.
     void MOSTRA_VEZ(int jogador, bool destaque);
     void escondeVez();
-    // The 500 ms blink of the marker of the seat whose card is awaited.
-    void tickVez();
 
     void NOVO_JOGO();
     void PARAR_JOGO();
@@ -47,7 +45,6 @@ public:
 
     Plataforma::IdTimer TEMPO_JOGADORES = -1;
     Plataforma::IdTimer PISCA = -1;
-    Plataforma::IdTimer Timer3 = -1;
 
 private:
     int slotValido(int jogador, int slot);
@@ -56,7 +53,6 @@ private:
     Partida& j_;
     int ultimoDaVez_ = 0;
     int rodadaDaVez_ = 0;
-    bool piscaVez_ = false;
 };
 
 }  // namespace pelmar

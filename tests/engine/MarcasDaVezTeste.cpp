@@ -74,10 +74,10 @@ TEST_F(MarcasDaVezTeste, NadaForaDaMaoEmJogo) {
         e.JOGADOR_DA_VEZ = 2;
         e.GANHADOR_RODADA = 1;
         for (int p = 1; p <= 4; ++p) e.JOGADORES[p].ORDEM = p;
-        jogo->turnos.tickVez();
+        jogo->sinais.tickTimer3();
         ASSERT_NE(marcas(), "----");
         c.situacao(e);
-        jogo->turnos.tickVez();
+        jogo->sinais.tickTimer3();
         EXPECT_EQ(marcas(), "----");
     }
 }
@@ -95,8 +95,8 @@ TEST_F(MarcasDaVezTeste, SomemAoFimDaMaoEAoParar) {
     jogaMao();
     EXPECT_NE(naVez.find('5'), std::string::npos) << naVez;
     EXPECT_EQ(marcas(), "----");
-    jogo->turnos.tickVez();
-    jogo->turnos.tickVez();
+    jogo->sinais.tickTimer3();
+    jogo->sinais.tickTimer3();
     EXPECT_EQ(marcas(), "----");
 }
 
