@@ -20,6 +20,7 @@ struct Processo {
     int saida = -1;
     double segundos = 0;
     double picoMb = 0;
+    double cpuSegundos = 0;  // user and system time, its own and its waited-for children's
     std::string texto;  // what it wrote to standard output
 };
 
@@ -53,6 +54,8 @@ inline Processo rodaProcesso(std::vector<std::string> args) {
     p.segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
     p.saida = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     p.picoMb = static_cast<double>(uso.ru_maxrss) / 1024.0;
+    p.cpuSegundos = static_cast<double>(uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) +
+                    static_cast<double>(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6;
     return p;
 }
 

@@ -1,15 +1,16 @@
 #include "pelmar-simula/ComandoSimula.h"
 
-#include <stdlib.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
-#include "base/Inteiros.h"
 #include "brain/AberturaDaPasta.h"
+#include "comum/ContagemDePartidas.h"
+#include "comum/JogoSozinho.h"
+#include "comum/NumeroDaOpcao.h"
+#include "comum/PastaPropria.h"
 #include "headless/PlataformaHeadless.h"
 #include "headless/TelaHeadless.h"
 #include "jogo/Jogo.h"
@@ -54,52 +55,10 @@ struct Opcoes {
     std::optional<std::string> modo;
 };
 
-bool numero(const std::string& texto, long long minimo, long long maximo, long long& valor) {
-    const std::optional<long long> lido = inteiroDe<long long>(texto);
-    if (!lido || *lido < minimo || *lido > maximo) return false;
-    valor = *lido;
-    return true;
-}
-
-// Counts what the run played, and ends the match loop after the last match.
-class Contagem : public GanchosRepassados {
-public:
-    Contagem(Jogo& jogo, Ganchos& doJogo, long long quantas)
-        : GanchosRepassados(doJogo), jogo_(jogo), faltam_(quantas) {}
-    void maoGanha(int lado, int valor) override {
-        ++maos;
-        (lado == 2 ? pontosJog : pontosCom) += valor;
-        GanchosRepassados::maoGanha(lado, valor);
-    }
-    void partidaGanha(int lado, int vencedor, int perdedor) override {
-        ++partidas;
-        GanchosRepassados::partidaGanha(lado, vencedor, perdedor);
-        if (--faltam_ <= 0) jogo_.estado.PARAR = true;
-    }
-    void boiGanho(int lado) override {
-        (lado == 2 ? boisJog : boisCom) += 1;
-        GanchosRepassados::boiGanho(lado);
-    }
-
-    long long maos = 0, partidas = 0, pontosJog = 0, pontosCom = 0, boisJog = 0, boisCom = 0;
-
-private:
-    Jogo& jogo_;
-    long long faltam_;
-};
-
-// A folder of the run's own, so that a run never plays in the player's folder by default.
-std::optional<std::filesystem::path> pastaPropria() {
-    std::error_code ec;
-    std::string modelo = (std::filesystem::temp_directory_path(ec) / "pelmar-simula-XXXXXX").string();
-    if (ec || ::mkdtemp(modelo.data()) == nullptr) return std::nullopt;
-    return std::filesystem::path(modelo);
-}
-
 int joga(Opcoes o, const std::string& dados, std::ostream& saida, std::ostream& erro) {
     std::error_code ec;
     if (o.pasta.empty()) {
-        const auto propria = pastaPropria();
+        const auto propria = pastaPropria("pelmar-simula");
         if (!propria) {
             erro << "pelmar-simula: não foi possível criar uma pasta de trabalho temporária\n";
             return ERRO_DE_ARQUIVO;
@@ -134,19 +93,9 @@ int joga(Opcoes o, const std::string& dados, std::ostream& saida, std::ostream& 
     const auto paraOArquivo =
         jogo.historico.aoEscrever.assina([&historico](const std::string& linha) { historico.escreve(linha); });
 
-    jogo.chaves.naoGravaPreferencias = true;  // this run's level and mode are not the user's
-    jogo.INICIALIZA_TUDO();
-    if (o.dificuldade) jogo.dificuldade.DEFINE_DIFICULDADE(*o.dificuldade);
-    if (o.modo) {
-        jogo.prefs.MODO_TRADICIONAL = *o.modo == "tradicional";
-        jogo.prefs.BARALHO_LIMPO = *o.modo == "limpo";
-    }
-    jogo.chaves.MODO_DEMO = true;
-    jogo.prefs.J1_JOGA_SOZINHO = true;
-    jogo.prefs.J3_JOGA_SOZINHO = true;
-    jogo.chaves.SEM_ESPERA = true;
+    preparaJogoSozinho(jogo, AjustesDoJogoSozinho{o.dificuldade, o.modo});
 
-    Contagem contagem(jogo, jogo.ganchos(), o.partidas);
+    ContagemDePartidas contagem(jogo, jogo.ganchos(), o.partidas);
     jogo.usaGanchos(&contagem);
     const auto inicio = std::chrono::steady_clock::now();
     if (o.partidas > 0) jogo.turnos.NOVO_JOGO();
@@ -193,24 +142,24 @@ int comandoSimula(const std::vector<std::string>& args, const std::string& dados
             return usoErrado("opção desconhecida: " + a);
         if (i + 1 >= args.size()) return usoErrado(a + " precisa de um valor");
         const std::string& v = args[++i];
-        long long n = 0;
+        std::optional<long long> n;
         if (a == "--pasta") {
             if (v.empty()) return usoErrado("--pasta precisa de uma pasta");
             o.pasta = v;
         } else if (a == "--semente") {
-            if (!numero(v, 0, INT64_MAX, n)) return usoErrado("--semente precisa de um número natural");
-            o.semente = static_cast<unsigned long long>(n);
+            if (!(n = numeroEntre(v, 0, INT64_MAX))) return usoErrado("--semente precisa de um número natural");
+            o.semente = static_cast<unsigned long long>(*n);
         } else if (a == "--partidas") {
-            if (!numero(v, 0, 100000000, n)) return usoErrado("--partidas precisa de um número de 0 a 100000000");
-            o.partidas = n;
+            if (!(n = numeroEntre(v, 0, 100000000))) return usoErrado("--partidas precisa de um número de 0 a 100000000");
+            o.partidas = *n;
         } else if (a == "--nivel-log") {
-            if (!numero(v, 0, 3, n)) return usoErrado("--nivel-log vai de 0 a 3");
-            o.nivelLog = static_cast<int>(n);
+            if (!(n = numeroEntre(v, 0, 3))) return usoErrado("--nivel-log vai de 0 a 3");
+            o.nivelLog = static_cast<int>(*n);
         } else if (a == "--dificuldade") {
-            if (!numero(v, 0, 10, n)) return usoErrado("--dificuldade vai de 0 a 10");
-            o.dificuldade = static_cast<int>(n);
+            if (!(n = numeroEntre(v, 0, 10))) return usoErrado("--dificuldade vai de 0 a 10");
+            o.dificuldade = static_cast<int>(*n);
         } else {
-            if (v != "paulista" && v != "limpo" && v != "tradicional")
+            if (!modoDeBaralhoValido(v))
                 return usoErrado("--modo é paulista, limpo ou tradicional");
             o.modo = v;
         }
