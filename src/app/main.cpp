@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -101,7 +102,10 @@ int main(int argc, char** argv) {
     int quantosDoQt = static_cast<int>(argumentosDoQt.size()) - 1;
     QApplication app(quantosDoQt, argumentosDoQt.data());
     QApplication::setApplicationName("Pelmar");
-    QApplication::setDesktopFileName("pelmar");
+    // The menu entry's id: the desktop shell matches the window to it, and the icon theme
+    // has the game's icon under the same name once installed.
+    QApplication::setDesktopFileName("example.pelmar.Pelmar");
+    QApplication::setWindowIcon(QIcon::fromTheme("example.pelmar.Pelmar"));
     // Qt's own buttons and dialogs speak the game's language.
     pelmar::instalaTraducoesDoQt();
 

@@ -17,5 +17,7 @@ void geraMarcasDaVez(const QString& saida, const QString& folhas);
 // The manual's pictures under `saida`/MANUAL, made from the cards, backs, cloths and faces the
 // three parts above wrote there: it runs after them.
 void geraFigurasDoManual(const QString& saida);
+// The menu icon in the usual sizes, laid out as an icon theme: `saida`/16x16/apps/`nome`.png ...
+void geraIcones(const QString& saida, const QString& nome);
 
 }  // namespace pelmar::gerador
