@@ -12,7 +12,7 @@ set(PELMAR_DATA_DA_VERSAO "2026-12-10")
 
 # A game goes where the system keeps games; the tools with the other commands.
 install(TARGETS pelmar RUNTIME DESTINATION games)
-install(TARGETS pelmar-simula pelmar-cerebro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS pelmar-simula pelmar-cerebro pelmar-torneio RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY "${CMAKE_BINARY_DIR}/dados/" DESTINATION ${PELMAR_DADOS_INSTALADOS})
 install(FILES packaging/${PELMAR_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The metainfo names its screenshots as docs/ does; software centres want them on the web, under
@@ -50,7 +50,7 @@ target_link_libraries(pelmar-pagina-manual PRIVATE pelmar_pagina_manual)
 
 set(PELMAR_PAGINAS "${CMAKE_BINARY_DIR}/man")
 set(paginas_de_manual)
-foreach(par "pelmar;6" "pelmar-simula;1" "pelmar-cerebro;1")
+foreach(par "pelmar;6" "pelmar-simula;1" "pelmar-cerebro;1" "pelmar-torneio;1")
   list(GET par 0 programa)
   list(GET par 1 secao)
   set(sobre "${PROJECT_SOURCE_DIR}/packaging/man/${programa}.txt")
