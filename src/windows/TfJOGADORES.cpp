@@ -187,9 +187,9 @@ QWidget* TfJOGADORES::montaPersonagens() {
 
 QWidget* TfJOGADORES::montaSinais() {
     auto* grupo = new QGroupBox("Sinais", this);
-    auto* grade = new QGridLayout;
-    grade->setHorizontalSpacing(6);
-    grade->setVerticalSpacing(2);
+    // Two columns of faces; the preview goes under the shorter one.
+    std::array<QVBoxLayout*, 2> colunas = {new QVBoxLayout, new QVBoxLayout};
+    for (QVBoxLayout* c : colunas) c->setSpacing(2);
     for (std::size_t i = 0; i < SINAIS_DO_ROSTO.size(); ++i) {
         const SinalDoRosto& s = SINAIS_DO_ROSTO[i];
         const int indice = static_cast<int>(i);
@@ -206,10 +206,11 @@ QWidget* TfJOGADORES::montaSinais() {
         sentido->setFixedWidth(200);
         sentido->setWordWrap(true);
         imagens_[i] = imagem;
-        const int linha = indice % 5;
-        const int coluna = 2 * (indice / 5);
-        grade->addWidget(imagem, linha, coluna);
-        grade->addWidget(sentido, linha, coluna + 1);
+        auto* linha = new QHBoxLayout;
+        linha->setSpacing(6);
+        linha->addWidget(imagem);
+        linha->addWidget(sentido);
+        colunas[i < 5 ? 0 : 1]->addLayout(linha);
     }
     sinal_ = new QLabel(grupo);
     sinal_->setObjectName("sinal");
@@ -231,10 +232,11 @@ QWidget* TfJOGADORES::montaSinais() {
     auto* dica = new QLabel("Clique numa imagem para ver o sinal.", grupo);
     dica->setWordWrap(true);
     previa->addWidget(dica);
-    // The preview sits in the grid's free corner, below the second column of faces.
-    grade->addLayout(previa, 4, 2, 1, 2);
-    auto* corpo = new QVBoxLayout(grupo);
-    corpo->addLayout(grade);
+    colunas[0]->addStretch();
+    colunas[1]->addLayout(previa);
+    auto* corpo = new QHBoxLayout(grupo);
+    corpo->addLayout(colunas[0]);
+    corpo->addLayout(colunas[1]);
     return grupo;
 }
 
