@@ -10,6 +10,7 @@
 #include "engine/Pausa.h"
 #include "engine/Preferencias.h"
 #include "players/LeituraPersonalidades.h"
+#include "players/Personagens.h"
 #include "players/TextoVirgula.h"
 
 namespace pelmar {
@@ -80,10 +81,14 @@ RelatorioPersonalidades Personalidades::SORTEIA_PERSONALIDADES() {
     return relata(std::move(notas), erroDaLeitura_);
 }
 
+const LinhaPersonalidade& Personalidades::linhaDoTempo(int jogador) const {
+    return NR_PERSONALIDADES >= jogador ? PERSONALIDADE[jogador]
+           : NR_PERSONALIDADES >= 1     ? PERSONALIDADE[1]
+                                        : PERSONALIDADE_JOGADOR[jogador];
+}
+
 int Personalidades::tempoDePensarMs(int jogador) {
-    const LinhaPersonalidade& linha = NR_PERSONALIDADES >= jogador ? PERSONALIDADE[jogador]
-                                      : NR_PERSONALIDADES >= 1     ? PERSONALIDADE[1]
-                                                                   : PERSONALIDADE_JOGADOR[jogador];
+    const LinhaPersonalidade& linha = linhaDoTempo(jogador);
     return std::max(linha.TEMPO_MINIMO, 0) + pausa_.random(linha.TEMPO_EXTRA);
 }
 
@@ -115,21 +120,35 @@ void Personalidades::sorteiaNome(int jogador, std::vector<std::string>& notas) {
 }
 
 void Personalidades::reservaPelaChave(int jogador) {
-    for (int i = 1; i <= NR_PERSONALIDADES; ++i)
-        if (chaveDoJogador(PERSONALIDADE[i], jogador)) PERSONALIDADE[i].DISPONIVEL = false;
+    for (int i : linhasDoJogador(jogador)) PERSONALIDADE[i].DISPONIVEL = false;
 }
 
 void Personalidades::copiaPelaChave(int jogador, bool marca) {
-    for (int i = 1; i <= NR_PERSONALIDADES; ++i) {
-        if (!chaveDoJogador(PERSONALIDADE[i], jogador)) continue;
+    const std::vector<int> linhas = linhasDoJogador(jogador);
+    SEM_LINHA_PROPRIA[jogador] = linhas.empty();
+    if (linhas.empty()) {
+        // Keeping the copy the seat had would show another character's face under this name.
+        const std::string& nome = prefs_.NOME_JOGADOR[jogador];
+        const std::string personagem = pastaDoPersonagem(pasta_, nome).value_or(prefs_.PERSONAGEM[jogador]);
+        PERSONALIDADE_JOGADOR[jogador] = personalidadePadrao(maiusculas(nome), personagem);
+        return;
+    }
+    for (int i : linhas) {
         PERSONALIDADE_JOGADOR[jogador] = PERSONALIDADE[i];
         if (marca) PERSONALIDADE[i].DISPONIVEL = false;
     }
 }
 
 // Keys are upper case from the reading; a name chosen from a character folder keeps its case.
-bool Personalidades::chaveDoJogador(const LinhaPersonalidade& linha, int jogador) const {
-    return linha.CHAVE == maiusculas(prefs_.NOME_JOGADOR[jogador]);
+std::vector<int> Personalidades::linhasDoJogador(int jogador) const {
+    const std::string nome = maiusculas(prefs_.NOME_JOGADOR[jogador]);
+    std::vector<int> linhas;
+    for (int i = 1; i <= NR_PERSONALIDADES; ++i)
+        if (PERSONALIDADE[i].CHAVE == nome) linhas.push_back(i);
+    if (!linhas.empty()) return linhas;
+    for (int i = 1; i <= NR_PERSONALIDADES; ++i)
+        if (maiusculas(PERSONALIDADE[i].PERSONAGEM) == nome) return {i};
+    return {};
 }
 
 RelatorioPersonalidades Personalidades::relata(std::vector<std::string> notas, std::optional<std::string> erro) {

@@ -37,6 +37,10 @@ public:
     int NR_PERSONALIDADES = 0;
     // Until a draw finds their rows, seats play the default personality under their own names.
     DeUm<LinhaPersonalidade, 4> PERSONALIDADE_JOGADOR{};
+    // The seat's name found no row at the last draw: it plays the default personality, with the
+    // character folder of its name when there is one (a character the player added), else with
+    // the character it had.
+    DeUm<bool, 4> SEM_LINHA_PROPRIA{{true, true, true, true}};
 
     // Reads the table again. A file that cannot be read, or holds no valid row, leaves the rows
     // of the last reading.
@@ -52,6 +56,8 @@ public:
     // A computer seat's think pause: the table row numbered like the seat (the first row when
     // the table is shorter), minimum plus a random 0..extra-1 ms.
     int tempoDePensarMs(int jogador);
+    // The row whose think times seat `jogador` uses.
+    const LinhaPersonalidade& linhaDoTempo(int jogador) const;
 
 private:
     void leArquivo();
@@ -60,7 +66,9 @@ private:
     void sorteiaNome(int jogador, std::vector<std::string>& notas);
     void copiaPelaChave(int jogador, bool marca);
     void reservaPelaChave(int jogador);
-    bool chaveDoJogador(const LinhaPersonalidade& linha, int jogador) const;
+    // The rows a seat's name chooses: those whose key it is; failing any, the first whose
+    // character it names. Empty when the table has no row for it.
+    std::vector<int> linhasDoJogador(int jogador) const;
     RelatorioPersonalidades relata(std::vector<std::string> notas, std::optional<std::string> erro);
 
     Preferencias& prefs_;

@@ -25,6 +25,7 @@
 #include "windows/TfABOUT.h"
 #include "windows/TfBARALHOS.h"
 #include "windows/TfCONTADOR.h"
+#include "windows/TfJOGADORES.h"
 #include "windows/TfLOG.h"
 #include "windows/TfMESAS.h"
 #include "windows/TfPARAMETROS.h"
@@ -32,6 +33,7 @@
 #include "windows/TfPONTOS.h"
 #include "windows/TfTRUCO_INFO.h"
 #include "windows/TfVERSOS.h"
+#include "windows/TfmtPERSONALIDADE.h"
 #include "windows/TfmtRECORDE.h"
 
 namespace pelmar {
@@ -77,6 +79,9 @@ void TForm2::criaJanelasAuxiliares() {
     sobre_ = new TfABOUT(this);
     infoTruco_ = new TfTRUCO_INFO(this);
     parametros_ = new TfPARAMETROS(jogo_, this);
+    jogadores_ = new TfJOGADORES(jogo_, tela_, this);
+    jogadores_->mensagem = gancho;
+    jogadores_->aoMudarJogadores = [this] { redesenha(); };
     versos_ = new TfVERSOS(jogo_.pasta, this);
     baralhos_ = new TfBARALHOS(jogo_.pasta, this);
     mesas_ = new TfMESAS(jogo_.pasta, this);
@@ -92,6 +97,8 @@ void TForm2::criaJanelasAuxiliares() {
     comandosHistorico_->mostraMensagem = [this](const QString& texto) { mensagem("Pelmar", texto); };
     piadas_ = new TfPIADAS(imagens_, this);
     piadas_->aoFechar = [this] { jogo_.mesa["TfPIADAS"].visivel = false; };
+    personalidade_ = new TfmtPERSONALIDADE(this);
+    jogadores_->janelaDaPersonalidade = personalidade_;
     recorde_ = new TfmtRECORDE(jogo_, this);
     recorde_->abreEndereco = abre;
 }
@@ -317,6 +324,8 @@ void TForm2::contaPiada() {
     jogo_.conversa.CONTA_PIADA();
     redesenha();
 }
+
+void TForm2::ESCOLHE_PERSONAGEM() { jogadores_->abre(posicaoDeJanelaAuxiliar(*this)); }
 
 void TForm2::trocaJogadores() { jogo_.troca.TROCA_JOGADORES(); }
 

@@ -24,10 +24,12 @@ class Jogo;
 class TfABOUT;
 class TfBARALHOS;
 class TfCONTADOR;
+class TfJOGADORES;
 class TfLOG;
 class TfMESAS;
 class TfPARAMETROS;
 class TfPONTOS;
+class TfmtPERSONALIDADE;
 class TfmtRECORDE;
 class TfVERSOS;
 class MesaDesenhada;
@@ -78,6 +80,10 @@ public:
     TfMESAS& seletorDeMesas() { return *mesas_; }
     TfVERSOS& seletorDeVersos() { return *versos_; }
     TfBARALHOS& seletorDeBaralhos() { return *baralhos_; }
+    TfJOGADORES& jogadores() { return *jogadores_; }
+    TfmtPERSONALIDADE& personalidade() { return *personalidade_; }
+    // "Jogadores ": the players window, modal, beside the table.
+    void ESCOLHE_PERSONAGEM();
     QMenu* menuDoAssento(int assento) const { return menusDosAssentos_[static_cast<std::size_t>(assento)]; }
 
 protected:
@@ -138,6 +144,8 @@ private:
     TfmtRECORDE* recorde_ = nullptr;
     TfABOUT* sobre_ = nullptr;
     TfPARAMETROS* parametros_ = nullptr;
+    TfJOGADORES* jogadores_ = nullptr;
+    TfmtPERSONALIDADE* personalidade_ = nullptr;
     TfVERSOS* versos_ = nullptr;
     TfBARALHOS* baralhos_ = nullptr;
     TfMESAS* mesas_ = nullptr;

@@ -146,6 +146,7 @@ void TForm2::criaMenus() {
 
     menuModificar_ = menuBar()->addMenu("Modificar");
     criaAcao(menuModificar_, "SONS_DO_JOGO", "Sons do Jogo", {}, [this] { abreArquivo("WAV"); });
+    criaAcao(menuModificar_, "JOGADORES", "Jogadores ", {}, [this] { ESCOLHE_PERSONAGEM(); });
     criaAcao(menuModificar_, "ESCOLHER_BARALHO", "Escolher Baralho do Jogo", {},
              [this] { escolhaDeImagens_->escolheBaralhoDoJogo(); });
     criaAcao(menuModificar_, "IMAGEM_DA_MESA", "Imagem da Mesa", {}, [this] { escolhaDeImagens_->ESCOLHE_MESA(); });
@@ -244,6 +245,7 @@ void TForm2::criaMenusDosAssentos() {
         menusDosAssentos_[static_cast<std::size_t>(p)]->setObjectName(QString("POPUP_JOGADOR_%1").arg(p));
     }
     QMenu* voce = menusDosAssentos_[1];
+    criaAcao(voce, "ALTERAR_JOGADORES", "Alterar Jogadores", {}, [this] { ESCOLHE_PERSONAGEM(); });
     QMenu* roubar = voce->addMenu("Roubar uma Carta do Masso");
     for (int i = 1; i <= 6; ++i)
         itensDoJogo_.emplace_back(criaAcao(roubar, QString("BT_ROUBAR_%1").arg(i), QString::number(i), {},
