@@ -23,7 +23,10 @@ void FerramentasEditor::TROCA_QTE_REGRAS() {
     auto& texto = novoRelatorio("--- Troca Qte Regras");
     Cerebro& c = ia_.cerebro;
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
-        if (i % 10000 == 0) texto.push_back("= " + nr(i));
+        if (i % 10000 == 0) {
+            texto.push_back("= " + nr(i));
+            ia_.jogo.plataforma.processaEventos();
+        }
         Regra& r = c.altera(i);
         r.QTE = r.QTE > 1 ? 3 : 1;
         r[PONTO] = 1;
@@ -36,6 +39,7 @@ void FerramentasEditor::APAGA_REGRAS_ERRADAS() {
     auto& texto = novoRelatorio("--- Apaga Regas erradas");
     Cerebro& c = ia_.cerebro;
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
+        if (i % 10000 == 0) ia_.jogo.plataforma.processaEventos();
         if (c[i].QTE == 0) continue;
         const auto motivos = motivosDeRegraErrada(c[i]);
         if (motivos.empty()) continue;
@@ -56,7 +60,10 @@ void FerramentasEditor::LIMPA_TRUCOS() {
     auto& texto = novoRelatorio("Limpa TRUCO para 0: ");
     Cerebro& c = ia_.cerebro;
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
-        if (i % 1000 == 0) texto.push_back("= " + nr(i));
+        if (i % 1000 == 0) {
+            texto.push_back("= " + nr(i));
+            ia_.jogo.plataforma.processaEventos();
+        }
         const Regra& r = c[i];
         if (r[TRUCAR] == 'T' && r.QTE != 0 && r[ACAO] != 0) {
             texto.push_back("TR:" + nr(i));
@@ -121,10 +128,7 @@ bool FerramentasEditor::SALVA_BRAIN_AUX() {
 }
 
 bool FerramentasEditor::carregaTudo() {
-    ia_.cerebro.defineQuantidade(0);
-    for (const char* arquivo : {"P-BRAIN.TXT", "P-NEURON.TXT", "P-LEARN.TXT"})
-        if (!ia_.arquivos.LE_CEREBRO(arquivo)) return false;
-    return true;
+    return ia_.arquivos.leEmTabelaNova({"P-BRAIN.TXT", "P-NEURON.TXT", "P-LEARN.TXT"});
 }
 
 bool FerramentasEditor::VALIDA_CARTAS() {

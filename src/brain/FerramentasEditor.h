@@ -21,7 +21,8 @@ public:
     void ORDENA_CEREBRO();
     bool COMPILA_EDITOR();
     bool SALVA_BRAIN_AUX();
-    // The editor's full load: fixed, learned and just-learned rules, in that order.
+    // The editor's full load: fixed, learned and just-learned rules, in that order. It replaces
+    // the playing brain only when all three were read.
     bool carregaTudo();
     // True when REGRA_ATUAL's cards cannot all exist; the reason goes to LINHA.
     bool VALIDA_CARTAS();
