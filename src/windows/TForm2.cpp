@@ -30,6 +30,7 @@
 #include "windows/TfPARAMETROS.h"
 #include "windows/TfPIADAS.h"
 #include "windows/TfPONTOS.h"
+#include "windows/TfREGRAS.h"
 #include "windows/TfTRUCO_INFO.h"
 #include "windows/TfVERSOS.h"
 #include "windows/TfmtRECORDE.h"
@@ -94,6 +95,8 @@ void TForm2::criaJanelasAuxiliares() {
     piadas_->aoFechar = [this] { jogo_.mesa["TfPIADAS"].visivel = false; };
     recorde_ = new TfmtRECORDE(jogo_, this);
     recorde_->abreEndereco = abre;
+    regras_ = new TfREGRAS(jogo_.ia.edicao, jogo_.pasta, this);
+    regras_->protege = [this](const std::function<void()>& f) { protege(f); };
 }
 
 void TForm2::mensagem(const QString& titulo, const QString& texto) {

@@ -28,6 +28,7 @@ class TfLOG;
 class TfMESAS;
 class TfPARAMETROS;
 class TfPONTOS;
+class TfREGRAS;
 class TfmtRECORDE;
 class TfVERSOS;
 class MesaDesenhada;
@@ -74,6 +75,7 @@ public:
     TfABOUT& sobre() { return *sobre_; }
     TfPARAMETROS& parametros() { return *parametros_; }
     TfPONTOS& pontos() { return *pontos_; }
+    TfREGRAS& editorDeRegras() { return *regras_; }
     TfmtRECORDE& recorde() { return *recorde_; }
     TfMESAS& seletorDeMesas() { return *mesas_; }
     TfVERSOS& seletorDeVersos() { return *versos_; }
@@ -142,6 +144,7 @@ private:
     TfBARALHOS* baralhos_ = nullptr;
     TfMESAS* mesas_ = nullptr;
     TfLOG* log_ = nullptr;
+    TfREGRAS* regras_ = nullptr;
     std::unique_ptr<ComandosHistorico> comandosHistorico_;
     std::unique_ptr<EscolhaDeImagens> escolhaDeImagens_;
     QMenu* menuDaMesa_ = nullptr;
