@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/AoSair.h"
 #include "base/LeitorDeLinhas.h"
 #include "brain/EscritorRegras.h"
 #include "brain/FormatoRegra.h"
@@ -261,6 +262,9 @@ bool EditorRegras::armazenavel() {
 }
 
 void EditorRegras::Alterar() {
+    if (ocupado_) return;
+    ocupado_ = true;
+    const AoSair livre([this] { ocupado_ = false; });
     if (!armazenavel()) return;
     const int slot = ia_.editor.INDICE_REGRA;
     Regra nova = ia_.editor.regraDeTrabalho;
@@ -270,6 +274,9 @@ void EditorRegras::Alterar() {
 }
 
 void EditorRegras::Acresentar() {
+    if (ocupado_) return;
+    ocupado_ = true;
+    const AoSair livre([this] { ocupado_ = false; });
     if (!armazenavel()) return;
     if (ia_.cerebro.QTE_REGRAS() >= MAX_REGRAS) {
         mensagem("A tabela de regras está cheia (" + std::to_string(MAX_REGRAS) + " regras): nada foi acrescentado.");
@@ -283,6 +290,9 @@ void EditorRegras::Acresentar() {
 }
 
 void EditorRegras::Apagar() {
+    if (ocupado_) return;
+    ocupado_ = true;
+    const AoSair livre([this] { ocupado_ = false; });
     const int slot = ia_.editor.INDICE_REGRA;
     ia_.cerebro.altera(slot).QTE = 0;
     MOSTRA_REGRA(slot);
@@ -328,6 +338,9 @@ void EditorRegras::mostraCarregado() {
 }
 
 bool EditorRegras::leCerebroSalvo() {
+    if (ocupado_) return false;
+    ocupado_ = true;
+    const AoSair livre([this] { ocupado_ = false; });
     if (!ia_.arquivos.leEmTabelaNova({"P-CEREBRO_SALVO.TXT"})) {
         relata("P-CEREBRO_SALVO.TXT não foi lido: o cérebro continua com " + std::to_string(ia_.cerebro.QTE_REGRAS()) +
                " regras.");
@@ -341,6 +354,9 @@ bool EditorRegras::leCerebroSalvo() {
 }
 
 bool EditorRegras::leListaDoBrain() {
+    if (ocupado_) return false;
+    ocupado_ = true;
+    const AoSair livre([this] { ocupado_ = false; });
     ModeloEditor& m = ia_.editor;
     const auto recusa = [&](const std::string& motivo) {
         relata(motivo);
@@ -384,6 +400,9 @@ bool EditorRegras::leListaDoBrain() {
 }
 
 bool EditorRegras::leVariavel() {
+    if (ocupado_) return false;
+    ocupado_ = true;
+    const AoSair livre([this] { ocupado_ = false; });
     if (!ia_.ferramentas.carregaTudo()) {
         relata("As regras não foram lidas: o cérebro continua com " + std::to_string(ia_.cerebro.QTE_REGRAS()) +
                " regras.");
@@ -396,6 +415,9 @@ bool EditorRegras::leVariavel() {
 }
 
 bool EditorRegras::executa(FerramentaEditor ferramenta) {
+    if (ocupado_) return false;
+    ocupado_ = true;
+    const AoSair livre([this] { ocupado_ = false; });
     FerramentasEditor& f = ia_.ferramentas;
     bool fecha = false;
     switch (ferramenta) {

@@ -71,6 +71,10 @@ public:
     // "Variável (P-NEURON)": the fixed, learned and just-learned rules.
     bool leVariavel();
 
+    // True while a load or a tool runs: it serves events as it goes, and whatever would change the
+    // table meanwhile (another load or tool, an edit) is ignored until it ends.
+    bool ocupado() const { return ocupado_; }
+
     // Runs a tool; true when the window should close afterwards.
     bool executa(FerramentaEditor ferramenta);
     void limpaTexto();
@@ -88,6 +92,7 @@ private:
     void mensagem(std::string_view texto);
 
     Inteligencia& ia_;
+    bool ocupado_ = false;
 };
 
 // A name listed in BRAIN/LISTA.INI that stays inside the BRAIN folder; empty when it would leave it.

@@ -12,6 +12,10 @@ namespace {
 std::string nr(long long n) { return std::to_string(n); }
 }  // namespace
 
+ServeEventos FerramentasEditor::serveEventos() {
+    return [this] { ia_.jogo.plataforma.processaEventos(); };
+}
+
 std::vector<std::string>& FerramentasEditor::novoRelatorio(const char* titulo) {
     auto& texto = ia_.editor.TEXT;
     texto.clear();
@@ -76,7 +80,8 @@ void FerramentasEditor::LIMPA_TRUCOS() {
 void FerramentasEditor::ACHA_REPETIDOS() {
     auto& texto = novoRelatorio("Achando Repetidos: ");
     Cerebro& c = ia_.cerebro;
-    achaRepetidos(c.alteraTodas(), c.QTE_REGRAS(), texto);
+    const ServeEventos serve = serveEventos();
+    achaRepetidos(c.alteraTodas(), c.QTE_REGRAS(), texto, serve);
     ia_.jogo.plataforma.processaEventos();
     texto.emplace_back("--- FIM Achando Repetidos: ");
 }
@@ -84,7 +89,8 @@ void FerramentasEditor::ACHA_REPETIDOS() {
 void FerramentasEditor::ACHA_REGRA_TRUCAR() {
     auto& texto = novoRelatorio("Achando regra pra o TRUCO 0: ");
     Cerebro& c = ia_.cerebro;
-    achaRegraTrucar(c.alteraTodas(), c.QTE_REGRAS(), texto);
+    const ServeEventos serve = serveEventos();
+    achaRegraTrucar(c.alteraTodas(), c.QTE_REGRAS(), texto, serve);
     ia_.jogo.plataforma.processaEventos();
     texto.emplace_back("--- FIM Achando regra pra o TRUCO 0: ");
 }
@@ -92,7 +98,8 @@ void FerramentasEditor::ACHA_REGRA_TRUCAR() {
 void FerramentasEditor::ORDENA_CEREBRO() {
     auto& texto = novoRelatorio("Sorteando: ");
     Cerebro& c = ia_.cerebro;
-    c.defineQuantidade(ordenaCerebro(c.alteraTodas(), c.QTE_REGRAS(), texto));
+    const ServeEventos serve = serveEventos();
+    c.defineQuantidade(ordenaCerebro(c.alteraTodas(), c.QTE_REGRAS(), texto, serve));
     ia_.jogo.plataforma.processaEventos();
     texto.emplace_back("--- FIM Ordenação: ");
     texto.push_back(" =" + nr(c.QTE_REGRAS()));

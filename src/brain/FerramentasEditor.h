@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ public:
     bool VALIDA_CARTAS();
 
 private:
+    // Served between the stages of the long passes: the editor window stays alive.
+    std::function<void()> serveEventos();
     // Each tool empties the report box and starts it with its title.
     std::vector<std::string>& novoRelatorio(const char* titulo);
 

@@ -374,17 +374,20 @@ void TfREGRAS::montaLateral() {
         {"BT_SALVAR", "Salvar", FerramentaEditor::SALVAR},
         {"BT_COMPILAR", "Compilar", FerramentaEditor::COMPILAR},
     };
+    // The tools in two columns of short buttons, the long one across both.
     int y = 386;
     for (std::size_t k = 0; k < std::size(ferramentas); ++k) {
         const Ferramenta& f = ferramentas[k];
-        criaBotao(f.nome, f.texto, k % 2 ? m2 : m1, y, ml, [this, qual = f.qual] { ferramenta(qual); });
-        if (k % 2) y += 26;
+        criaBotao(f.nome, f.texto, k % 2 ? m2 : m1, y, ml, [this, qual = f.qual] { ferramenta(qual); })
+            ->setFixedHeight(22);
+        if (k % 2) y += 24;
     }
-    criaBotao("BT_ACHA_TRUCAR", "Acha Regra para Trucar", m2, y, ml, [this] { ferramenta(FerramentaEditor::REGRA_TRUCAR); })
-        ->setStyleSheet("font-size: 9px");
-    y += 26;
-    criaBotao("BT_LIMPA", "Limpa", m1, y, ml, ato([&e] { e.limpaTexto(); }));
-    criaBotao("BT_SAIR", "Sair", m2, y, ml, [this] { close(); });
+    criaBotao("BT_LIMPA", "Limpa", m2, y, ml, ato([&e] { e.limpaTexto(); }))->setFixedHeight(22);
+    y += 24;
+    criaBotao("BT_ACHA_TRUCAR", "Acha Regra para Trucar", m1, y, 192, [this] { ferramenta(FerramentaEditor::REGRA_TRUCAR); })
+        ->setFixedHeight(22);
+    y += 24;
+    criaBotao("BT_SAIR", "Sair", m1, y, 192, [this] { close(); })->setFixedHeight(22);
 }
 
 void TfREGRAS::age(const std::function<void()>& acao) {

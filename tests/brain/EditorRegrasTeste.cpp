@@ -363,7 +363,7 @@ TEST_F(EditorRegrasTeste, VariavelLeFixasAprendidasERecemAprendidasEMostraAPrime
     EXPECT_EQ(cerebro().QTE_REGRAS(), 1) << "a load that fails part way keeps the playing brain";
 }
 
-TEST_F(EditorRegrasTeste, UmaLeituraPedidaDuranteOutraNaoSeMisturaComEla) {
+TEST_F(EditorRegrasTeste, NadaMudaATabelaEnquantoUmaLeituraServeEventos) {
     escreveCerebro("P-BRAIN.TXT", {regra(TRES_CARTAS)});
     escreveCerebro("P-NEURON.TXT", {regra(TRES_CARTAS), regra(TRES_CARTAS)});
     escreveCerebro("P-LEARN.TXT", {regra(TRES_CARTAS), regra(TRES_CARTAS), regra(TRES_CARTAS)});
@@ -373,14 +373,17 @@ TEST_F(EditorRegrasTeste, UmaLeituraPedidaDuranteOutraNaoSeMisturaComEla) {
     const auto timer = plataforma.criaTimer(1, [&] {
         if (lida) return;
         lida = true;
-        EXPECT_TRUE(editor().leCerebroSalvo());
-        EXPECT_EQ(cerebro().QTE_REGRAS(), 10);
+        EXPECT_TRUE(editor().ocupado());
+        EXPECT_FALSE(editor().leCerebroSalvo()) << "ignored while the first load runs";
+        editor().Acresentar();
+        EXPECT_EQ(cerebro().QTE_REGRAS(), 0) << "the playing brain is untouched until the load ends";
     });
     plataforma.ativaTimer(timer, true);
     ASSERT_TRUE(editor().leVariavel());
     plataforma.ativaTimer(timer, false);
     EXPECT_TRUE(lida);
     EXPECT_EQ(cerebro().QTE_REGRAS(), 6) << "the first load's own three files, and nothing else";
+    EXPECT_FALSE(editor().ocupado());
 }
 
 TEST_F(EditorRegrasTeste, FerramentasRelatamNoTextoEAtualizamOMaximo) {
