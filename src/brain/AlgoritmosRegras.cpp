@@ -9,7 +9,12 @@ namespace pelmar {
 namespace {
 
 // The table's indices grouped by the bytes of the chosen fields, each group in table order.
-std::vector<int> agrupa(const Regra* regras, int quantidade, Campo ultimo, bool semEncobrir) {
+void serveSe(const ServeEventos& serve) {
+    if (serve) serve();
+}
+
+std::vector<int> agrupa(const Regra* regras, int quantidade, Campo ultimo, bool semEncobrir,
+                        const ServeEventos& serve = {}) {
     std::vector<int> ordem(static_cast<std::size_t>(quantidade));
     std::iota(ordem.begin(), ordem.end(), 0);
     auto chave = [&](int i) {
@@ -20,6 +25,7 @@ std::vector<int> agrupa(const Regra* regras, int quantidade, Campo ultimo, bool 
     };
     std::vector<std::array<std::uint8_t, QTE_CAMPOS>> chaves(static_cast<std::size_t>(quantidade));
     for (int i = 0; i < quantidade; ++i) chaves[static_cast<std::size_t>(i)] = chave(i);
+    serveSe(serve);
     std::sort(ordem.begin(), ordem.end(), [&](int a, int b) {
         const auto& ka = chaves[static_cast<std::size_t>(a)];
         const auto& kb = chaves[static_cast<std::size_t>(b)];
@@ -89,13 +95,14 @@ std::vector<int> ordemDoArquivoPorPeso(const Regra* regras, int quantidade) {
     return ordem;
 }
 
-void achaRepetidos(Regra* regras, int quantidade, std::vector<std::string>& texto) {
+void achaRepetidos(Regra* regras, int quantidade, std::vector<std::string>& texto, const ServeEventos& serve) {
     for (int i = 0; i < quantidade; ++i) {
         regras[i][PONTO] = 1;
         regras[i][TRUCO] = '*';
     }
     std::vector<Dobra> dobras;
-    const auto ordem = agrupa(regras, quantidade, TRUCAR, true);
+    const auto ordem = agrupa(regras, quantidade, TRUCAR, true, serve);
+    serveSe(serve);
     paraCadaGrupo(regras, ordem, TRUCAR, true, [&](const int* membros, std::size_t n) {
         int absorve = -1;
         for (std::size_t k = 0; k < n; ++k) {
@@ -113,6 +120,7 @@ void achaRepetidos(Regra* regras, int quantidade, std::vector<std::string>& text
             if (a.QTE == 0) absorve = -1;
         }
     });
+    serveSe(serve);
     std::sort(dobras.begin(), dobras.end());
     // Only folds into a rule at least as heavy as every earlier report are reported.
     std::int32_t maximo = 0;
@@ -128,9 +136,10 @@ void achaRepetidos(Regra* regras, int quantidade, std::vector<std::string>& text
     }
 }
 
-void achaRegraTrucar(Regra* regras, int quantidade, std::vector<std::string>& texto) {
+void achaRegraTrucar(Regra* regras, int quantidade, std::vector<std::string>& texto, const ServeEventos& serve) {
     std::vector<Dobra> dobras;
-    const auto ordem = agrupa(regras, quantidade, CARTA_J3, false);
+    const auto ordem = agrupa(regras, quantidade, CARTA_J3, false, serve);
+    serveSe(serve);
     paraCadaGrupo(regras, ordem, CARTA_J3, false, [&](const int* membros, std::size_t n) {
         // A card-less rule takes later rules of its situation until one gives it a card.
         int absorve = -1;
@@ -150,6 +159,7 @@ void achaRegraTrucar(Regra* regras, int quantidade, std::vector<std::string>& te
             if (a[ACAO] != 0 || a.QTE == 0) absorve = -1;
         }
     });
+    serveSe(serve);
     std::sort(dobras.begin(), dobras.end());
     std::size_t d = 0;
     for (int i = 1; i <= quantidade; ++i) {
@@ -187,11 +197,12 @@ private:
 // first of the rules of weight w at the front is carried to that heavier rule's place, behind
 // the other rules of weight w before it. So, reading the table in order, each rule of weight w
 // joins the back of its class's queue, and each heavier rule met after it turns the queue once.
-int ordenaCerebro(Regra* regras, int quantidade, std::vector<std::string>& texto) {
+int ordenaCerebro(Regra* regras, int quantidade, std::vector<std::string>& texto, const ServeEventos& serve) {
     std::vector<int> porPeso(static_cast<std::size_t>(quantidade));
     std::iota(porPeso.begin(), porPeso.end(), 0);
     std::stable_sort(porPeso.begin(), porPeso.end(),
                      [&](int a, int b) { return regras[a].QTE > regras[b].QTE; });
+    serveSe(serve);
 
     std::vector<int> saida;
     saida.reserve(static_cast<std::size_t>(quantidade));
@@ -226,6 +237,7 @@ int ordenaCerebro(Regra* regras, int quantidade, std::vector<std::string>& texto
         inicio = fim;
     }
 
+    serveSe(serve);
     std::vector<Regra> ordenadas(static_cast<std::size_t>(quantidade));
     for (std::size_t k = 0; k < saida.size(); ++k) ordenadas[k] = regras[saida[k]];
     std::copy(ordenadas.begin(), ordenadas.end(), regras);

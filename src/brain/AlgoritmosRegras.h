@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,9 @@ namespace pelmar {
 // comparing every pair and sorting by repeated exchanges, as the editor's tools are defined, but
 // groups equal rules (or sorts) first so a full table takes a fraction of a second.
 
+// `serve`, when given, is called between the stages of the long passes, so a window stays alive.
+using ServeEventos = std::function<void()>;
+
 // Folds exact duplicates (all nineteen fields) into their first copy; the later copies keep
 // weight 0. Returns the 0-based indices of the rules left with a weight, in table order.
 std::vector<int> dobraRepetidosExatos(Regra* regras, int quantidade);
@@ -20,12 +24,13 @@ std::vector<int> ordemDoArquivoPorPeso(const Regra* regras, int quantidade);
 
 // Folds rules equal in all but ENCOBRIR (after setting PONTO 1 and TRUCO "*" everywhere),
 // appending the report lines to `texto`.
-void achaRepetidos(Regra* regras, int quantidade, std::vector<std::string>& texto);
+void achaRepetidos(Regra* regras, int quantidade, std::vector<std::string>& texto, const ServeEventos& serve = {});
 
 // Gives card-less rules the card of a later rule of the same situation.
-void achaRegraTrucar(Regra* regras, int quantidade, std::vector<std::string>& texto);
+void achaRegraTrucar(Regra* regras, int quantidade, std::vector<std::string>& texto,
+                     const ServeEventos& serve = {});
 
 // Heaviest first by strict exchanges, then cut at the first deleted rule. Returns the new count.
-int ordenaCerebro(Regra* regras, int quantidade, std::vector<std::string>& texto);
+int ordenaCerebro(Regra* regras, int quantidade, std::vector<std::string>& texto, const ServeEventos& serve = {});
 
 }  // namespace pelmar

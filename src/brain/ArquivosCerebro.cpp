@@ -1,7 +1,9 @@
 #include "brain/ArquivosCerebro.h"
 
+#include <memory>
 #include <system_error>
 
+#include "base/AoSair.h"
 #include "base/GravacaoArquivo.h"
 #include "base/LeitorDeLinhas.h"
 #include "brain/ContadorRegras.h"
@@ -49,6 +51,24 @@ bool ArquivosCerebro::LE_CEREBRO(std::string_view arquivo) {
     return leArquivo(arquivo, [this](std::string_view linha) { LE_LINHA_REGRA(linha); });
 }
 
+Cerebro& ArquivosCerebro::tabela() { return tabelaNova_ ? *tabelaNova_ : ia_.cerebro; }
+
+bool ArquivosCerebro::leEmTabelaNova(const std::vector<std::string>& arquivos,
+                                     const std::function<void(std::size_t, int)>& aposCada) {
+    auto nova = std::make_unique<Cerebro>();
+    // A load started while this one serves events reads into its own table, and this one goes
+    // on into its own afterwards.
+    Cerebro* const anterior = tabelaNova_;
+    tabelaNova_ = nova.get();
+    const AoSair solta([this, anterior] { tabelaNova_ = anterior; });
+    for (std::size_t k = 0; k < arquivos.size(); ++k) {
+        if (!LE_CEREBRO(arquivos[k])) return false;
+        if (aposCada) aposCada(k, nova->QTE_REGRAS());
+    }
+    ia_.cerebro.trocaRegrasCom(*nova);
+    return true;
+}
+
 bool ArquivosCerebro::leDobrando(std::string_view arquivo, DobraNaLeitura& dobra) {
     return leArquivo(arquivo, [&](std::string_view texto) {
         const LinhaRegra linha = analisaLinhaRegra(texto);
@@ -58,7 +78,7 @@ bool ArquivosCerebro::leDobrando(std::string_view arquivo, DobraNaLeitura& dobra
 }
 
 bool ArquivosCerebro::leArquivo(std::string_view arquivo, const std::function<void(std::string_view)>& cadaLinha) {
-    Cerebro& c = ia_.cerebro;
+    Cerebro& c = tabela();
     ContadorRegras cont = contador();
     cont.mostra("Lendo Cerebro");
     cont.total(c.QTE_REGRAS());
@@ -126,7 +146,7 @@ LinhaRegra::Tipo ArquivosCerebro::LE_LINHA_REGRA(std::string_view texto) {
     if (linha.tipo == LinhaRegra::Tipo::Malformada) {
         notaMalformada(linha.motivo);
     } else if (linha.tipo == LinhaRegra::Tipo::Regra) {
-        Cerebro& c = ia_.cerebro;
+        Cerebro& c = tabela();
         if (c.QTE_REGRAS() < LIMITE_LEITURA) {
             c.REGRA_ATUAL = linha.regra;
             c.acrescenta(c.REGRA_ATUAL);
@@ -183,7 +203,11 @@ bool ArquivosCerebro::SALVA_CEREBRO() {
     escritor.linha(std::string(TITULO_CEREBRO) + " QTE = " + std::to_string(c.QTE_REGRAS()));
     escritor.linha(TRACOS_CEREBRO_SALVO);
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
-        if (i % 1000 == 0) texto.push_back(std::to_string(i));
+        if (i % 1000 == 0) {
+            texto.push_back(std::to_string(i));
+            // The window shows the count and stays alive through a full table.
+            ia_.jogo.plataforma.processaEventos();
+        }
         if (c[i].QTE != 0) escritor.regra(c[i]);
     }
     const bool ok = escritor.fecha();

@@ -5,12 +5,14 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "brain/FormatoRegra.h"
 #include "brain/Regra.h"
 
 namespace pelmar {
 
+class Cerebro;
 class Inteligencia;
 class ContadorRegras;
 class DobraNaLeitura;
@@ -25,6 +27,11 @@ public:
     bool LE_REGRAS();
     // Appends the file's rules to the table; a missing file is created with its header.
     bool LE_CEREBRO(std::string_view arquivo);
+    // Reads the files in order into a table of their own, then puts it in the playing brain's
+    // place. A file that cannot be read stops the load and the playing brain stays as it was.
+    // `aposCada` is told, after each file, its place in the list and the rules read so far.
+    bool leEmTabelaNova(const std::vector<std::string>& arquivos,
+                        const std::function<void(std::size_t, int)>& aposCada = {});
     // The same, folding each rule into an equal one already read (see DobraNaLeitura).
     bool leDobrando(std::string_view arquivo, DobraNaLeitura& dobra);
     LinhaRegra::Tipo LE_LINHA_REGRA(std::string_view linha);
@@ -56,7 +63,11 @@ private:
     void notaMalformada(const std::string& motivo);
     void avisa(const std::string& nota);
 
+    // The table being read: the playing brain, or the one a load fills before replacing it.
+    Cerebro& tabela();
+
     Inteligencia& ia_;
+    Cerebro* tabelaNova_ = nullptr;
     std::string arquivoLido_;
     int linhaLida_ = 0;
 };

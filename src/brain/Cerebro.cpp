@@ -1,5 +1,7 @@
 #include "brain/Cerebro.h"
 
+#include <utility>
+
 namespace pelmar {
 
 Cerebro::Cerebro() : regras_(std::make_unique<Regra[]>(MAX_REGRAS)) {}
@@ -15,6 +17,13 @@ bool Cerebro::acrescenta(const Regra& regra) {
     ++qte_;
     ++versao_;
     return true;
+}
+
+void Cerebro::trocaRegrasCom(Cerebro& outra) {
+    std::swap(regras_, outra.regras_);
+    std::swap(qte_, outra.qte_);
+    ++versao_;
+    ++outra.versao_;
 }
 
 int Cerebro::primeiraQueServe(const ChaveSituacao& chave) const {

@@ -36,6 +36,10 @@ public:
     // Appends after the last rule; false when the table is full.
     bool acrescenta(const Regra& regra);
 
+    // Takes the other table's rules (and gives it these): a load read elsewhere replaces the
+    // playing brain in one step, or not at all.
+    void trocaRegrasCom(Cerebro& outra);
+
     // First slot whose rule fits the key (0 when none), the same as scanning in slot order.
     int primeiraQueServe(const ChaveSituacao& chave) const;
 

@@ -12,6 +12,10 @@ namespace {
 std::string nr(long long n) { return std::to_string(n); }
 }  // namespace
 
+ServeEventos FerramentasEditor::serveEventos() {
+    return [this] { ia_.jogo.plataforma.processaEventos(); };
+}
+
 std::vector<std::string>& FerramentasEditor::novoRelatorio(const char* titulo) {
     auto& texto = ia_.editor.TEXT;
     texto.clear();
@@ -23,7 +27,10 @@ void FerramentasEditor::TROCA_QTE_REGRAS() {
     auto& texto = novoRelatorio("--- Troca Qte Regras");
     Cerebro& c = ia_.cerebro;
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
-        if (i % 10000 == 0) texto.push_back("= " + nr(i));
+        if (i % 10000 == 0) {
+            texto.push_back("= " + nr(i));
+            ia_.jogo.plataforma.processaEventos();
+        }
         Regra& r = c.altera(i);
         r.QTE = r.QTE > 1 ? 3 : 1;
         r[PONTO] = 1;
@@ -36,6 +43,7 @@ void FerramentasEditor::APAGA_REGRAS_ERRADAS() {
     auto& texto = novoRelatorio("--- Apaga Regas erradas");
     Cerebro& c = ia_.cerebro;
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
+        if (i % 10000 == 0) ia_.jogo.plataforma.processaEventos();
         if (c[i].QTE == 0) continue;
         const auto motivos = motivosDeRegraErrada(c[i]);
         if (motivos.empty()) continue;
@@ -56,7 +64,10 @@ void FerramentasEditor::LIMPA_TRUCOS() {
     auto& texto = novoRelatorio("Limpa TRUCO para 0: ");
     Cerebro& c = ia_.cerebro;
     for (int i = 1; i <= c.QTE_REGRAS(); ++i) {
-        if (i % 1000 == 0) texto.push_back("= " + nr(i));
+        if (i % 1000 == 0) {
+            texto.push_back("= " + nr(i));
+            ia_.jogo.plataforma.processaEventos();
+        }
         const Regra& r = c[i];
         if (r[TRUCAR] == 'T' && r.QTE != 0 && r[ACAO] != 0) {
             texto.push_back("TR:" + nr(i));
@@ -69,7 +80,8 @@ void FerramentasEditor::LIMPA_TRUCOS() {
 void FerramentasEditor::ACHA_REPETIDOS() {
     auto& texto = novoRelatorio("Achando Repetidos: ");
     Cerebro& c = ia_.cerebro;
-    achaRepetidos(c.alteraTodas(), c.QTE_REGRAS(), texto);
+    const ServeEventos serve = serveEventos();
+    achaRepetidos(c.alteraTodas(), c.QTE_REGRAS(), texto, serve);
     ia_.jogo.plataforma.processaEventos();
     texto.emplace_back("--- FIM Achando Repetidos: ");
 }
@@ -77,7 +89,8 @@ void FerramentasEditor::ACHA_REPETIDOS() {
 void FerramentasEditor::ACHA_REGRA_TRUCAR() {
     auto& texto = novoRelatorio("Achando regra pra o TRUCO 0: ");
     Cerebro& c = ia_.cerebro;
-    achaRegraTrucar(c.alteraTodas(), c.QTE_REGRAS(), texto);
+    const ServeEventos serve = serveEventos();
+    achaRegraTrucar(c.alteraTodas(), c.QTE_REGRAS(), texto, serve);
     ia_.jogo.plataforma.processaEventos();
     texto.emplace_back("--- FIM Achando regra pra o TRUCO 0: ");
 }
@@ -85,7 +98,8 @@ void FerramentasEditor::ACHA_REGRA_TRUCAR() {
 void FerramentasEditor::ORDENA_CEREBRO() {
     auto& texto = novoRelatorio("Sorteando: ");
     Cerebro& c = ia_.cerebro;
-    c.defineQuantidade(ordenaCerebro(c.alteraTodas(), c.QTE_REGRAS(), texto));
+    const ServeEventos serve = serveEventos();
+    c.defineQuantidade(ordenaCerebro(c.alteraTodas(), c.QTE_REGRAS(), texto, serve));
     ia_.jogo.plataforma.processaEventos();
     texto.emplace_back("--- FIM Ordenação: ");
     texto.push_back(" =" + nr(c.QTE_REGRAS()));
@@ -121,10 +135,7 @@ bool FerramentasEditor::SALVA_BRAIN_AUX() {
 }
 
 bool FerramentasEditor::carregaTudo() {
-    ia_.cerebro.defineQuantidade(0);
-    for (const char* arquivo : {"P-BRAIN.TXT", "P-NEURON.TXT", "P-LEARN.TXT"})
-        if (!ia_.arquivos.LE_CEREBRO(arquivo)) return false;
-    return true;
+    return ia_.arquivos.leEmTabelaNova({"P-BRAIN.TXT", "P-NEURON.TXT", "P-LEARN.TXT"});
 }
 
 bool FerramentasEditor::VALIDA_CARTAS() {

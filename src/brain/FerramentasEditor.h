@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,12 +22,15 @@ public:
     void ORDENA_CEREBRO();
     bool COMPILA_EDITOR();
     bool SALVA_BRAIN_AUX();
-    // The editor's full load: fixed, learned and just-learned rules, in that order.
+    // The editor's full load: fixed, learned and just-learned rules, in that order. It replaces
+    // the playing brain only when all three were read.
     bool carregaTudo();
     // True when REGRA_ATUAL's cards cannot all exist; the reason goes to LINHA.
     bool VALIDA_CARTAS();
 
 private:
+    // Served between the stages of the long passes: the editor window stays alive.
+    std::function<void()> serveEventos();
     // Each tool empties the report box and starts it with its title.
     std::vector<std::string>& novoRelatorio(const char* titulo);
 

@@ -5,7 +5,7 @@
 namespace pelmar {
 
 Inteligencia::Inteligencia(Partida& j)
-    : jogo(j), arquivos(*this), consulta(*this), aprendizado(*this), ferramentas(*this) {}
+    : jogo(j), arquivos(*this), consulta(*this), aprendizado(*this), ferramentas(*this), edicao(*this) {}
 
 void Inteligencia::aoComecarPartida() {
     if (primeiraPartidaComecou_) return;

@@ -4,6 +4,7 @@
 #include "brain/ArquivosCerebro.h"
 #include "brain/Cerebro.h"
 #include "brain/ConsultaCerebro.h"
+#include "brain/EditorRegras.h"
 #include "brain/FerramentasEditor.h"
 #include "brain/ModeloEditor.h"
 
@@ -27,6 +28,7 @@ public:
     ConsultaCerebro consulta;
     Aprendizado aprendizado;
     FerramentasEditor ferramentas;
+    EditorRegras edicao;
 
     // The first match of the program's life loads the playing brain, when rules are in use;
     // later matches never do.

@@ -31,6 +31,7 @@
 #include "windows/TfPARAMETROS.h"
 #include "windows/TfPIADAS.h"
 #include "windows/TfPONTOS.h"
+#include "windows/TfREGRAS.h"
 #include "windows/TfTRUCO_INFO.h"
 #include "windows/TfVERSOS.h"
 #include "windows/TfmtPERSONALIDADE.h"
@@ -101,6 +102,8 @@ void TForm2::criaJanelasAuxiliares() {
     jogadores_->janelaDaPersonalidade = personalidade_;
     recorde_ = new TfmtRECORDE(jogo_, this);
     recorde_->abreEndereco = abre;
+    regras_ = new TfREGRAS(jogo_.ia.edicao, jogo_.pasta, this);
+    regras_->protege = [this](const std::function<void()>& f) { protege(f); };
 }
 
 void TForm2::mensagem(const QString& titulo, const QString& texto) {

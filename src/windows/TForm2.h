@@ -30,6 +30,7 @@ class TfMESAS;
 class TfPARAMETROS;
 class TfPONTOS;
 class TfmtPERSONALIDADE;
+class TfREGRAS;
 class TfmtRECORDE;
 class TfVERSOS;
 class MesaDesenhada;
@@ -76,6 +77,7 @@ public:
     TfABOUT& sobre() { return *sobre_; }
     TfPARAMETROS& parametros() { return *parametros_; }
     TfPONTOS& pontos() { return *pontos_; }
+    TfREGRAS& editorDeRegras() { return *regras_; }
     TfmtRECORDE& recorde() { return *recorde_; }
     TfMESAS& seletorDeMesas() { return *mesas_; }
     TfVERSOS& seletorDeVersos() { return *versos_; }
@@ -150,6 +152,7 @@ private:
     TfBARALHOS* baralhos_ = nullptr;
     TfMESAS* mesas_ = nullptr;
     TfLOG* log_ = nullptr;
+    TfREGRAS* regras_ = nullptr;
     std::unique_ptr<ComandosHistorico> comandosHistorico_;
     std::unique_ptr<EscolhaDeImagens> escolhaDeImagens_;
     QMenu* menuDaMesa_ = nullptr;

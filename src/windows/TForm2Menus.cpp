@@ -17,6 +17,7 @@
 #include "windows/TfABOUT.h"
 #include "windows/TfPARAMETROS.h"
 #include "windows/TfPONTOS.h"
+#include "windows/TfREGRAS.h"
 #include "windows/TfmtRECORDE.h"
 #include "windows/VerificacoesDaInstalacao.h"
 
@@ -161,6 +162,7 @@ void TForm2::criaMenus() {
     menuDebug_->menuAction()->setObjectName("MENU_DEBUG");
     menuDebug_->menuAction()->setEnabled(false);
     criaAcao(menuDebug_, "LER_REGRAS", "Ler Regras", {}, [this] { semJogadores([this] { comandosHistorico_->lerRegras(); }); });
+    criaAcao(menuDebug_, "EDITOR_DE_REGRAS", "Editor de Regras", {}, [this] { regras_->abre(); });
     criaAcao(menuDebug_, "MOSTRAR_CARTAS_DEBUG", "Mostrar Cartas", {}, [&j] {
         j.chaves.MODO_DEBUG = true;
         for (int p = 2; p <= 4; ++p)

@@ -14,6 +14,8 @@ void geraPersonagens(const QString& saida, const QString& folhas);
 void geraSons(const QString& saida);
 // The turn markers beside the seats, numbered as the game's image list L_JOGUE.
 void geraMarcasDaVez(const QString& saida, const QString& folhas);
+// The eleven card classes of the rule editor, one picture per class letter.
+void geraClassesDoEditor(const QString& saida, const QString& folhas);
 // The manual's pictures under `saida`/MANUAL, made from the cards, backs, cloths and faces the
 // three parts above wrote there: it runs after them.
 void geraFigurasDoManual(const QString& saida);

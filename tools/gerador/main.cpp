@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
         pelmar::gerador::geraVersosEMesas(saida, folhas);
         pelmar::gerador::geraPersonagens(saida, folhas);
         pelmar::gerador::geraMarcasDaVez(saida, folhas);
+        pelmar::gerador::geraClassesDoEditor(saida, folhas);
         pelmar::gerador::geraFigurasDoManual(saida);
         pelmar::gerador::geraSons(saida);
     } catch (const std::exception& e) {
