@@ -162,7 +162,9 @@ void TForm2::criaMenus() {
     menuDebug_->menuAction()->setObjectName("MENU_DEBUG");
     menuDebug_->menuAction()->setEnabled(false);
     criaAcao(menuDebug_, "LER_REGRAS", "Ler Regras", {}, [this] { semJogadores([this] { comandosHistorico_->lerRegras(); }); });
-    criaAcao(menuDebug_, "EDITOR_DE_REGRAS", "Editor de Regras", {}, [this] { regras_->abre(); });
+    // The editor's tools serve events while they rework the table: no seat may consult it meanwhile.
+    criaAcao(menuDebug_, "EDITOR_DE_REGRAS", "Editor de Regras", {},
+             [this] { semJogadores([this] { regras_->abre(); }); });
     criaAcao(menuDebug_, "MOSTRAR_CARTAS_DEBUG", "Mostrar Cartas", {}, [&j] {
         j.chaves.MODO_DEBUG = true;
         for (int p = 2; p <= 4; ++p)

@@ -82,6 +82,18 @@ protected:
 
 const char* const PRIMEIRO_A_JOGAR = "=,  1,1,  1,S, ?,?, ?,?, ?,?,  *,*,*,  *,*,*,  2,-,T,   5";
 
+// A seat consulting the brain while a tool of the editor reworks it would read a half-built
+// table: the players wait while the editor is open, and go on after it.
+TEST_F(EditorDeRegrasTeste, JogadoresEsperamEnquantoOEditorEstaAberto) {
+    Plataforma& p = jogo().plataforma;
+    const int timer = jogo().turnos.TEMPO_JOGADORES;
+    p.ativaTimer(timer, true);
+    bool ativoNoEditor = true;
+    usaOEditor([&] { ativoNoEditor = p.timerAtivo(timer); });
+    EXPECT_FALSE(ativoNoEditor);
+    EXPECT_TRUE(p.timerAtivo(timer));
+}
+
 TEST_F(EditorDeRegrasTeste, RegraEditadaNoEditorEhAQueOComputadorConsultaDepois) {
     jogo().prefs.CEREBRO_USA_REGRAS = true;
     jogo().ia.cerebro.defineQuantidade(0);
