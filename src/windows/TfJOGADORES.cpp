@@ -8,7 +8,6 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -21,6 +20,7 @@
 #include "players/Personagens.h"
 #include "presentation/CatalogoImagens.h"
 #include "presentation/RostosDoPersonagem.h"
+#include "windows/RotuloClicavel.h"
 #include "windows/TelaQt.h"
 #include "windows/TfmtPERSONALIDADE.h"
 
@@ -39,20 +39,6 @@ int grupoDoAssento(int assento) { return assento == 4 ? 2 : assento; }
 
 QString doTexto(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
 
-// A face image that answers a click.
-class ImagemClicavel : public QLabel {
-public:
-    ImagemClicavel(QWidget* pai, std::function<void()> aoClicar) : QLabel(pai), aoClicar_(std::move(aoClicar)) {}
-
-protected:
-    void mousePressEvent(QMouseEvent* evento) override {
-        if (evento->button() == Qt::LeftButton && aoClicar_) aoClicar_();
-        QLabel::mousePressEvent(evento);
-    }
-
-private:
-    std::function<void()> aoClicar_;
-};
 
 QPushButton* botao(QWidget* pai, const QString& nome, const QString& texto, std::function<void()> efeito) {
     auto* b = new QPushButton(texto, pai);
@@ -193,7 +179,7 @@ QWidget* TfJOGADORES::montaSinais() {
     for (std::size_t i = 0; i < SINAIS_DO_ROSTO.size(); ++i) {
         const SinalDoRosto& s = SINAIS_DO_ROSTO[i];
         const int indice = static_cast<int>(i);
-        auto* imagem = new ImagemClicavel(grupo, [this, indice] { sinalClick(indice); });
+        auto* imagem = new RotuloClicavel({}, grupo, [this, indice] { sinalClick(indice); });
         imagem->setObjectName(doTexto(s.nome));
         imagem->setFixedSize(TAMANHO_DO_SINAL);
         imagem->setAlignment(Qt::AlignCenter);

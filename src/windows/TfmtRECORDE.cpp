@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,27 +15,11 @@
 
 #include "jogo/Jogo.h"
 #include "records/ValidacaoRecorde.h"
+#include "windows/RotuloClicavel.h"
 
 namespace pelmar {
 
 namespace {
-
-
-// "Nome:" hides the makers' "CHECAR" behind a click.
-class RotuloClicavel : public QLabel {
-public:
-    RotuloClicavel(const QString& texto, QWidget* pai, std::function<void()> aoClicar)
-        : QLabel(texto, pai), aoClicar_(std::move(aoClicar)) {}
-
-protected:
-    void mousePressEvent(QMouseEvent* evento) override {
-        if (evento->button() == Qt::LeftButton && aoClicar_) aoClicar_();
-        QLabel::mousePressEvent(evento);
-    }
-
-private:
-    std::function<void()> aoClicar_;
-};
 
 QLineEdit* campo(QWidget* pai, const QString& nome) {
     auto* c = new QLineEdit(pai);
